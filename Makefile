@@ -1,0 +1,29 @@
+# make run   — install what is missing, build, start Tessel.exe under Wine
+# make test  — install what is missing, build everything, run every test
+BUILD := build
+CMAKE_WIN := cmake -S . -B $(BUILD)/win -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	-DCMAKE_TOOLCHAIN_FILE=cmake/i686-w64-mingw32.cmake
+CMAKE_NATIVE := cmake -S . -B $(BUILD)/native -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+
+.PHONY: run test setup build-win build-native clean
+
+setup:
+	@tools/setup
+
+build-win: setup
+	$(CMAKE_WIN)
+	cmake --build $(BUILD)/win
+
+build-native: setup
+	$(CMAKE_NATIVE)
+	cmake --build $(BUILD)/native
+
+run: build-win
+	tools/wine-run $(BUILD) $(BUILD)/win/Tessel.exe
+
+test: build-win build-native
+	tools/run-tests $(BUILD)
+
+clean:
+	rm -rf $(BUILD)

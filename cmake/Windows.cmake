@@ -1,0 +1,17 @@
+# The 32-bit Windows program and the static library every test program links.
+add_compile_definitions(WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600 NOMINMAX
+                        WIN32_LEAN_AND_MEAN STRICT)
+# Sources are UTF-8; narrow literals become code page 932 bytes for the ANSI API.
+# (C++17: the C++20 <chrono> holds a "µs" literal that code page 932 cannot encode.)
+# True double precision for the pixel code: SSE2, no x87, no fused multiply-adds.
+add_compile_options(-fexec-charset=CP932 -msse2 -mfpmath=sse -ffp-contract=off)
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+add_library(tessel_core STATIC ${TESSEL_PORTABLE_SOURCES} ${TESSEL_WIN32_SOURCES})
+target_include_directories(tessel_core PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(tessel_core PUBLIC shlwapi)
+tessel_warnings(tessel_core)
+
+add_executable(Tessel WIN32 app/WinMain.cpp)
+target_link_libraries(Tessel PRIVATE tessel_core)
+tessel_warnings(Tessel)

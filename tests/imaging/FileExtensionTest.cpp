@@ -1,0 +1,42 @@
+#include "imaging/FileExtension.h"
+
+#include <gtest/gtest.h>
+
+TEST(FileExtension, TakesTextAfterLastDotLowered)
+{
+    EXPECT_EQ(FileExtension("C:\\Pictures\\PHOTO.JPG"), "jpg");
+    EXPECT_EQ(FileExtension("archive.tar.gz"), "gz");
+    EXPECT_EQ(FileExtension("C:\\a.b\\c"), "b\\c");
+    EXPECT_EQ(FileExtension("name."), "");
+    EXPECT_EQ(FileExtension("C:\\no\\dot"), "");
+    EXPECT_EQ(FileExtension(""), "");
+}
+
+TEST(FileExtension, LeavesMultibyteBytesAlone)
+{
+    // "ＪＰＧ" in code page 932: the trail bytes 0x69/0x6F... must not be touched,
+    // and lead bytes are not ASCII letters.
+    const std::string name = "x.\x82\x69\x82\x6f\x82\x66";
+    EXPECT_EQ(FileExtension(name), "\x82\x69\x82\x6f\x82\x66");
+    EXPECT_EQ(FileExtension("x.\x82\x41"), "\x82" "a");
+}
+
+TEST(FileExtension, LongExtensionIsNeverCutToAKnownType)
+{
+    EXPECT_EQ(FileExtension("clip.download"), "download");
+    EXPECT_EQ(FileExtension("a.jpgjpgjpg"), "jpgjpgjpg");
+    EXPECT_FALSE(IsOleImage("a.jpgjpgjpg"));
+    EXPECT_FALSE(IsOleImage("a.spiderman"));
+}
+
+TEST(IsOleImage, ExactlyJpgBmpGifInAnyCase)
+{
+    EXPECT_TRUE(IsOleImage("C:\\Pictures\\PHOTO.JPG"));
+    EXPECT_TRUE(IsOleImage("photo.Bmp"));
+    EXPECT_TRUE(IsOleImage("anim.gif"));
+    EXPECT_FALSE(IsOleImage("photo.jpeg"));
+    EXPECT_FALSE(IsOleImage("photo.jpe"));
+    EXPECT_FALSE(IsOleImage("photo.png"));
+    EXPECT_FALSE(IsOleImage("jpg"));
+    EXPECT_TRUE(IsOleImage("photos.jpg"));
+}

@@ -1,0 +1,31 @@
+#pragma once
+#include <atomic>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+// Watches this process for message boxes while alive: records each box's caption and
+// text (code page 932 bytes) and presses OK, so code that shows one can be tested.
+class MessageBoxWatcher {
+public:
+    struct Box {
+        std::string caption;
+        std::string text;
+    };
+
+    MessageBoxWatcher();
+    ~MessageBoxWatcher();
+    MessageBoxWatcher(const MessageBoxWatcher&) = delete;
+    MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
+
+    std::vector<Box> Boxes() const;
+
+private:
+    void Watch();
+
+    mutable std::mutex mutex_;
+    std::vector<Box> boxes_;
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};

@@ -1,0 +1,63 @@
+#include "wallpaper/WallpaperFolder.h"
+
+#include "imaging/ImageType.h"
+#include "wallpaper/Directory.h"
+#include "wallpaper/NameOrder.h"
+
+#include <algorithm>
+#include <utility>
+
+CWallpaperFile::CWallpaperFile(const CWallpaperFolder* folder, std::string name)
+    : name_(std::move(name)), folder_(folder)
+{
+}
+
+std::string CWallpaperFile::GetFullPath() const
+{
+    return folder_->GetPath() + "\\" + name_;
+}
+
+bool operator<(const CWallpaperFile& a, const CWallpaperFile& b) noexcept
+{
+    return NameLess(a.GetName(), b.GetName());
+}
+
+CWallpaperFolder::CWallpaperFolder(std::string path) : path_(std::move(path))
+{
+    files_.reserve(64);
+    Scan();
+}
+
+CWallpaperFolder::CWallpaperFolder(const CWallpaperFolder& other) : path_(other.path_)
+{
+    files_.reserve(std::max<std::size_t>(64, other.files_.size()));
+    for (const CWallpaperFile& file : other.files_)
+        files_.emplace_back(this, file.name_);
+}
+
+void CWallpaperFolder::Scan()
+{
+    files_.clear();
+    std::vector<std::string> names;
+    names.reserve(50);
+    ListDirectory(names, path_);
+    const std::string prefix = path_ + "\\";
+    std::string fullPath;
+    for (std::string& name : names) {
+        fullPath.assign(prefix).append(name);
+        if (IsSupportedImage(fullPath))
+            files_.emplace_back(this, std::move(name));
+    }
+    std::sort(files_.begin(), files_.end());
+}
+
+void CWallpaperFolder::GetFiles(std::vector<CWallpaperFile>& files) const
+{
+    files = files_;
+}
+
+void CWallpaperFolder::AppendFiles(std::vector<const CWallpaperFile*>& files) const
+{
+    for (const CWallpaperFile& file : files_)
+        files.push_back(&file);
+}

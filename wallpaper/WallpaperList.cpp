@@ -1,0 +1,204 @@
+#include "wallpaper/WallpaperList.h"
+
+#include "imaging/ImageType.h"
+#include "settings/RegistryKey.h"
+#include "settings/RegistryNames.h"
+#include "wallpaper/Directory.h"
+#include "wallpaper/NameOrder.h"
+#include "wallpaper/Position.h"
+#include "wallpaper/Shuffle.h"
+
+#include <shlwapi.h>
+#include <windows.h>
+
+#include <algorithm>
+
+namespace RN = RegistryNames;
+
+namespace {
+
+bool FileNameLess(const CWallpaperFile* a, const CWallpaperFile* b) noexcept
+{
+    return NameLess(a->GetName(), b->GetName());
+}
+
+}  // namespace
+
+CWallpaperList::CWallpaperList()
+{
+    sortedFiles_.reserve(1024);
+    shuffledFiles_.reserve(1024);
+}
+
+bool CWallpaperList::AddFolder(const std::string& path, bool rebuild)
+{
+    for (const CWallpaperFolder& folder : folders_) {
+        if (folder.GetPath() == path)
+            return false;
+    }
+    folders_.emplace_back(path);
+    if (rebuild)
+        Rebuild();
+    return true;
+}
+
+void CWallpaperList::RemoveFolder(const std::string& path)
+{
+    const auto found = std::find_if(folders_.begin(), folders_.end(),
+                                    [&](const CWallpaperFolder& f) { return f.GetPath() == path; });
+    if (found != folders_.end()) {
+        // The lists point into this folder: empty them before it goes.
+        sortedFiles_.clear();
+        shuffledFiles_.clear();
+        folders_.erase(found);
+        currentFile_ = -1;
+    }
+    Rebuild();
+}
+
+void CWallpaperList::Refresh()
+{
+    currentFile_ = -1;
+    sortedFiles_.clear();
+    shuffledFiles_.clear();
+    for (CWallpaperFolder& folder : folders_)
+        folder.Scan();
+    Rebuild();
+}
+
+void CWallpaperList::Rebuild()
+{
+    sortedFiles_.clear();
+    for (const CWallpaperFolder& folder : folders_)
+        folder.AppendFiles(sortedFiles_);
+    std::sort(sortedFiles_.begin(), sortedFiles_.end(), FileNameLess);
+    shuffledFiles_ = sortedFiles_;
+    Reshuffle();
+}
+
+void CWallpaperList::TakeRandomPick()
+{
+    if (randomPos_ >= 0)
+        currentFile_ = FindFile(shuffledFiles_[randomPos_]->GetName());
+}
+
+std::string CWallpaperList::Next()
+{
+    if (sortedFiles_.empty())
+        return std::string();
+    if (randomPos_ >= 0) {
+        TakeRandomPick();
+        Reshuffle();
+    }
+    currentFile_ = NextPosition(currentFile_, static_cast<std::int32_t>(sortedFiles_.size()));
+    return sortedFiles_[currentFile_]->GetFullPath();
+}
+
+std::string CWallpaperList::Previous()
+{
+    if (sortedFiles_.empty())
+        return std::string();
+    if (randomPos_ >= 0) {
+        TakeRandomPick();
+        Reshuffle();
+    }
+    currentFile_ = PreviousPosition(currentFile_, static_cast<std::int32_t>(sortedFiles_.size()));
+    return sortedFiles_[currentFile_]->GetFullPath();
+}
+
+std::string CWallpaperList::Random()
+{
+    if (shuffledFiles_.empty())
+        return std::string();
+    if (std::int64_t{randomPos_} + 2 > static_cast<std::int64_t>(shuffledFiles_.size()))
+        Reshuffle();
+    ++randomPos_;
+    return shuffledFiles_[randomPos_]->GetFullPath();
+}
+
+void CWallpaperList::Reshuffle()
+{
+    randomPos_ = -1;
+    ShuffleInPlace(shuffledFiles_);
+    std::string line;
+    for (const CWallpaperFile* file : shuffledFiles_) {
+        line.assign(file->GetName()).push_back('\n');
+        OutputDebugStringA(line.c_str());
+    }
+}
+
+std::int32_t CWallpaperList::FindFile(const std::string& name) const
+{
+    for (std::size_t i = 0; i < sortedFiles_.size(); ++i) {
+        if (sortedFiles_[i]->GetName() == name)
+            return static_cast<std::int32_t>(i);
+    }
+    return -1;
+}
+
+void CWallpaperList::GetFolders(std::vector<std::string>& paths) const
+{
+    paths.clear();
+    for (const CWallpaperFolder& folder : folders_)
+        paths.push_back(folder.GetPath());
+}
+
+void CWallpaperList::SetTmpPath(const std::string& path)
+{
+    tmpPath_ = !path.empty() && PathIsDirectoryA(path.c_str()) ? path : GetModuleDirectory();
+    if (!tmpPath_.empty() && tmpPath_.back() == '\\')
+        tmpPath_.pop_back();
+}
+
+void CWallpaperList::SetEscPath(const std::string& path)
+{
+    const bool usable = !path.empty() && PathFileExistsA(path.c_str()) && IsSupportedImage(path);
+    escPath_ = usable ? path : std::string();
+}
+
+void CWallpaperList::LoadFolders(const std::string& rootPath)
+{
+    const std::string folderKeyPath = rootPath + RN::kFolderKey;
+    {
+        const CRegistryKey key = CRegistryKey::CreateOrOpen(folderKeyPath);
+        // A value that is missing or malformed reads as the default of a new key.
+        tmpPath_ = GetModuleDirectory();
+        escPath_.clear();
+        numFolder_ = 0;
+        currentFile_ = -1;
+        if (key.IsNew()) {
+            key.WriteString(RN::kTmpPath, tmpPath_);
+            key.WriteString(RN::kEscPath, escPath_);
+            key.WriteInt32(RN::kNumFolder, numFolder_);
+            key.WriteInt32(RN::kCurrentFile, currentFile_);
+        } else {
+            key.ReadString(RN::kTmpPath, tmpPath_);
+            key.ReadString(RN::kEscPath, escPath_);
+            key.ReadInt32(RN::kNumFolder, numFolder_);
+            key.ReadInt32(RN::kCurrentFile, currentFile_);
+        }
+    }
+    const CRegistryKey listKey = CRegistryKey::CreateOrOpen(folderKeyPath + RN::kFolderListKey);
+    if (listKey.IsOpen() && !listKey.IsNew()) {
+        for (const std::string& path : listKey.ReadIndexedValues(numFolder_))
+            AddFolder(path, false);
+    }
+    Rebuild();
+}
+
+void CWallpaperList::SaveFolders(const std::string& rootPath)
+{
+    const std::string folderKeyPath = rootPath + RN::kFolderKey;
+    {
+        const CRegistryKey key = CRegistryKey::CreateOrOpen(folderKeyPath);
+        numFolder_ = static_cast<std::int32_t>(folders_.size());
+        key.WriteString(RN::kTmpPath, tmpPath_);
+        key.WriteString(RN::kEscPath, escPath_);
+        key.WriteInt32(RN::kNumFolder, numFolder_);
+        TakeRandomPick();
+        key.WriteInt32(RN::kCurrentFile, currentFile_);
+    }
+    std::vector<std::string> paths;
+    GetFolders(paths);
+    CRegistryKey::CreateOrOpen(folderKeyPath + RN::kFolderListKey).WriteList(paths);
+}

@@ -1,0 +1,58 @@
+#pragma once
+#include "wallpaper/WallpaperFolder.h"
+
+#include <cstdint>
+#include <list>
+#include <string>
+#include <vector>
+
+// The wallpaper folders, every image of them in name order and in a shuffled order,
+// the current positions, the temporary folder and the escape wallpaper.
+class CWallpaperList {
+public:
+    CWallpaperList();
+    CWallpaperList(const CWallpaperList&) = delete;
+    CWallpaperList& operator=(const CWallpaperList&) = delete;
+
+    // False, changing nothing, when a folder with a byte-equal path is listed.
+    bool AddFolder(const std::string& path, bool rebuild);
+    // Removes the first byte-equal folder; rebuilds even when none matched.
+    void RemoveFolder(const std::string& path);
+    void Refresh();
+    void Rebuild();
+
+    // Full paths, or "" for an empty list.
+    std::string Next();
+    std::string Previous();
+    std::string Random();
+    void Reshuffle();
+    // Index in name order of the first file with this name, or -1.
+    std::int32_t FindFile(const std::string& name) const;
+
+    void GetFolders(std::vector<std::string>& paths) const;
+    std::string GetTmpPath() const { return tmpPath_; }
+    // A folder that exists, else the program's folder; one trailing backslash dropped.
+    void SetTmpPath(const std::string& path);
+    std::string GetEscPath() const { return escPath_; }
+    // Kept only for an existing file the image test accepts; otherwise cleared.
+    void SetEscPath(const std::string& path);
+
+    void LoadFolders(const std::string& rootPath);
+    void SaveFolders(const std::string& rootPath);
+
+    std::int32_t GetCurrentFile() const noexcept { return currentFile_; }
+    std::int32_t GetRandomPos() const noexcept { return randomPos_; }
+
+private:
+    // A pending random pick becomes the position in name order.
+    void TakeRandomPick();
+
+    std::int32_t randomPos_ = -1;
+    std::int32_t numFolder_ = 0;
+    std::int32_t currentFile_ = -1;
+    std::string tmpPath_;
+    std::string escPath_;
+    std::list<CWallpaperFolder> folders_;
+    std::vector<const CWallpaperFile*> sortedFiles_;
+    std::vector<const CWallpaperFile*> shuffledFiles_;
+};
