@@ -1,0 +1,4 @@
+set(TESSEL_APP_PORTABLE)
+set(TESSEL_APP_WIN32
+  Exception.cpp
+)

@@ -1,0 +1,3 @@
+if(WIN32)
+  tessel_test(app_tests app/ExceptionTest.cpp)
+endif()

@@ -1,0 +1,1 @@
+list(APPEND TESSEL_PORTABLE_TESTS imaging/FileExtensionTest.cpp)
