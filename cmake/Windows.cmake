@@ -6,6 +6,8 @@ add_compile_definitions(WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600 NOMIN
 # True double precision for the pixel code: SSE2, no x87, no fused multiply-adds.
 add_compile_options(-fexec-charset=CP932 -msse2 -mfpmath=sse -ffp-contract=off)
 add_link_options(-static -static-libgcc -static-libstdc++)
+# Programs and libraries side by side, so every test program finds the hook library.
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 
 add_library(tessel_core STATIC ${TESSEL_PORTABLE_SOURCES} ${TESSEL_WIN32_SOURCES})
 target_include_directories(tessel_core PUBLIC ${PROJECT_SOURCE_DIR})
