@@ -14,6 +14,6 @@ target_include_directories(tessel_core PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(tessel_core PUBLIC shlwapi)
 tessel_warnings(tessel_core)
 
-add_executable(Tessel WIN32 app/WinMain.cpp)
+add_executable(Tessel WIN32 app/WinMain.cpp resources/Tessel.rc)
 target_link_libraries(Tessel PRIVATE tessel_core)
 tessel_warnings(Tessel)
