@@ -1,4 +1,6 @@
-set(TESSEL_APP_PORTABLE)
+set(TESSEL_APP_PORTABLE
+  CommandLine.cpp
+)
 set(TESSEL_APP_WIN32
   Exception.cpp
 )
