@@ -20,7 +20,7 @@ build-native: setup
 	cmake --build $(BUILD)/native
 
 run: build-win
-	tools/wine-run $(BUILD) $(BUILD)/win/Tessel.exe
+	tools/run-tessel $(BUILD)
 
 test: build-win build-native
 	tools/run-tests $(BUILD)

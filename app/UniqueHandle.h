@@ -91,6 +91,18 @@ struct LocalMemoryTraits {
     static void Close(Handle h) noexcept { LocalFree(h); }
 };
 
+struct IconTraits {
+    using Handle = HICON;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { DestroyIcon(h); }
+};
+
+struct MenuTraits {
+    using Handle = HMENU;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { DestroyMenu(h); }
+};
+
 using UniqueRegKey = UniqueHandle<RegistryKeyTraits>;
 using UniqueFile = UniqueHandle<FileHandleTraits>;
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
@@ -100,3 +112,5 @@ using UniqueGdiObject = UniqueHandle<GdiObjectTraits>;
 using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
 using UniqueGlobal = UniqueHandle<GlobalMemoryTraits>;
 using UniqueLocal = UniqueHandle<LocalMemoryTraits>;
+using UniqueIcon = UniqueHandle<IconTraits>;
+using UniqueMenu = UniqueHandle<MenuTraits>;

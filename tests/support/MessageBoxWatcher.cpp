@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 namespace {
 
 struct Search {
@@ -22,22 +24,34 @@ BOOL CALLBACK CollectBox(HWND window, LPARAM param)
     return TRUE;
 }
 
+// WM_GETTEXT in UTF-16 is marshalled between processes; the result is turned into
+// code page 932 bytes for comparison with the program's literals.
+std::string WindowText(HWND window)
+{
+    wchar_t wide[1024] = {};
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(wide),
+                        SMTO_ABORTIFHUNG, 2000, &length);
+    char text[2048] = {};
+    WideCharToMultiByte(932, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+    return text;
+}
+
 BOOL CALLBACK CollectStaticText(HWND child, LPARAM param)
 {
     char className[16] = {};
     GetClassNameA(child, className, sizeof className);
-    if (lstrcmpiA(className, "Static") == 0) {
-        char text[1024] = {};
-        GetWindowTextA(child, text, sizeof text);
-        if (text[0] != '\0')
-            *reinterpret_cast<std::string*>(param) += text;
-    }
+    if (lstrcmpiA(className, "Static") == 0)
+        *reinterpret_cast<std::string*>(param) += WindowText(child);
     return TRUE;
 }
 
 }  // namespace
 
-MessageBoxWatcher::MessageBoxWatcher() : thread_([this] { Watch(); }) {}
+MessageBoxWatcher::MessageBoxWatcher(unsigned long processId)
+    : processId_(processId != 0 ? processId : GetCurrentProcessId()), thread_([this] { Watch(); })
+{
+}
 
 MessageBoxWatcher::~MessageBoxWatcher()
 {
@@ -53,20 +67,22 @@ std::vector<MessageBoxWatcher::Box> MessageBoxWatcher::Boxes() const
 
 void MessageBoxWatcher::Watch()
 {
+    std::vector<HWND> handled;
     while (!stop_) {
-        Search search{GetCurrentProcessId(), {}};
+        Search search{processId_, {}};
         EnumWindows(CollectBox, reinterpret_cast<LPARAM>(&search));
         for (HWND box : search.found) {
+            if (std::find(handled.begin(), handled.end(), box) != handled.end())
+                continue;
+            handled.push_back(box);
             Box seen;
-            char caption[256] = {};
-            GetWindowTextA(box, caption, sizeof caption);
-            seen.caption = caption;
+            seen.caption = WindowText(box);
             EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&seen.text));
             {
                 std::lock_guard<std::mutex> lock(mutex_);
                 boxes_.push_back(seen);
             }
-            SendMessageA(box, WM_COMMAND, IDOK, 0);
+            PostMessageA(box, WM_COMMAND, IDOK, 0);
         }
         Sleep(20);
     }

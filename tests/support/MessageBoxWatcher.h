@@ -5,8 +5,8 @@
 #include <thread>
 #include <vector>
 
-// Watches this process for message boxes while alive: records each box's caption and
-// text (code page 932 bytes) and presses OK, so code that shows one can be tested.
+// Watches a process (by default this one) for message boxes while alive: records each box's
+// caption and text (code page 932 bytes) and presses OK, so code that shows one can be tested.
 class MessageBoxWatcher {
 public:
     struct Box {
@@ -14,7 +14,7 @@ public:
         std::string text;
     };
 
-    MessageBoxWatcher();
+    explicit MessageBoxWatcher(unsigned long processId = 0);
     ~MessageBoxWatcher();
     MessageBoxWatcher(const MessageBoxWatcher&) = delete;
     MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
@@ -26,6 +26,7 @@ private:
 
     mutable std::mutex mutex_;
     std::vector<Box> boxes_;
+    const unsigned long processId_;
     std::atomic<bool> stop_{false};
     std::thread thread_;
 };
