@@ -1,0 +1,93 @@
+#include "app/HotkeySettings.h"
+
+#include "app/HotkeyValue.h"
+#include "settings/RegistryKey.h"
+#include "settings/RegistryNames.h"
+
+namespace {
+
+HWND g_hotkeyWindow = nullptr;
+
+bool IsIndex(std::int32_t index)
+{
+    return index >= 0 && index < HotkeySettings::kCount;
+}
+
+void Unregister(HotkeyEntry& entry)
+{
+    if (entry.value != 0 && g_hotkeyWindow != nullptr && entry.id != -1)
+        UnregisterHotKey(g_hotkeyWindow, entry.id);
+    entry.value = 0;
+}
+
+}  // namespace
+
+HotkeySettings::HotkeySettings()
+{
+    for (int index = 0; index < kCount; ++index)
+        entries[index].id = index;
+}
+
+HotkeySettings::~HotkeySettings()
+{
+    for (HotkeyEntry& entry : entries)
+        Unregister(entry);
+}
+
+void HotkeySettings::SetHotkeyWindow(HWND window)
+{
+    g_hotkeyWindow = window;
+}
+
+std::int32_t HotkeySettings::GetHotkey(std::int32_t index) const
+{
+    return IsIndex(index) ? entries[index].value : 0;
+}
+
+bool HotkeySettings::SetHotkey(std::int32_t index, std::int32_t value)
+{
+    if (!IsIndex(index))
+        return false;
+    HotkeyEntry& entry = entries[index];
+    Unregister(entry);
+    entry.value = value;
+    // Without a window RegisterHotKey would tie the key to this thread's queue, where no
+    // one dispatches WM_HOTKEY; one-shot runs register nothing.
+    if (value == 0 || g_hotkeyWindow == nullptr)
+        return true;
+    const HotkeyCombination combination = ToHotkeyCombination(value);
+    return RegisterHotKey(g_hotkeyWindow, entry.id, combination.modifiers,
+                          combination.virtualKey)
+           != FALSE;
+}
+
+void HotkeySettings::Load(const std::string& rootPath)
+{
+    const CRegistryKey key = CRegistryKey::CreateOrOpen(rootPath + RegistryNames::kHotkeyKey);
+    if (key.IsNew()) {
+        for (int index = 0; index < kCount; ++index)
+            SetHotkey(index, 0);
+        iconClickAction = 0;
+        Write(key);
+        return;
+    }
+    for (int index = 0; index < kCount; ++index) {
+        std::int32_t value = 0;
+        key.ReadInt32(RegistryNames::kHotkeyNames[index], value);
+        SetHotkey(index, value);
+    }
+    iconClickAction = 0;
+    key.ReadInt32(RegistryNames::kLButton, iconClickAction);
+}
+
+void HotkeySettings::Save(const std::string& rootPath) const
+{
+    Write(CRegistryKey::CreateOrOpen(rootPath + RegistryNames::kHotkeyKey));
+}
+
+void HotkeySettings::Write(const CRegistryKey& key) const
+{
+    for (int index = 0; index < kCount; ++index)
+        key.WriteInt32(RegistryNames::kHotkeyNames[index], entries[index].value);
+    key.WriteInt32(RegistryNames::kLButton, iconClickAction);
+}

@@ -1,0 +1,70 @@
+#include "tests/hook/DesktopWindows.h"
+
+#include <commctrl.h>
+
+#include <thread>
+
+namespace {
+
+constexpr char kOtherClass[] = "TesselTestTopLevel";
+
+void RegisterPlainClass(const char* name)
+{
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = name;
+    RegisterClassA(&windowClass);
+}
+
+HWND Create(const char* className, const char* title, HWND parent)
+{
+    const DWORD style = parent ? WS_CHILD : WS_OVERLAPPED;
+    return CreateWindowExA(0, className, title, style, 0, 0, 200, 200, parent, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
+}
+
+}  // namespace
+
+DesktopWindows::DesktopWindows()
+{
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&controls);
+    RegisterPlainClass("Progman");
+    RegisterPlainClass("SHELLDLL_DefView");
+    RegisterPlainClass(kOtherClass);
+    progman_ = Create("Progman", "Program Manager", nullptr);
+    defView_ = Create("SHELLDLL_DefView", nullptr, progman_);
+    listView_ = Create(WC_LISTVIEWA, nullptr, defView_);
+    other_ = Create(kOtherClass, "Other", nullptr);
+    otherListView_ = Create(WC_LISTVIEWA, nullptr, other_);
+}
+
+void DesktopWindows::ReplaceListView()
+{
+    DestroyWindow(listView_);
+    listView_ = Create(WC_LISTVIEWA, nullptr, defView_);
+}
+
+DesktopWindows::~DesktopWindows()
+{
+    DestroyWindow(other_);
+    DestroyWindow(progman_);
+}
+
+CaptionColors GetCaptionColors(HWND listView)
+{
+    return {static_cast<COLORREF>(SendMessageA(listView, LVM_GETTEXTCOLOR, 0, 0)),
+            static_cast<COLORREF>(SendMessageA(listView, LVM_GETTEXTBKCOLOR, 0, 0))};
+}
+
+void SetCaptionColors(HWND listView, CaptionColors colors)
+{
+    SendMessageA(listView, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(colors.text));
+    SendMessageA(listView, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(colors.background));
+}
+
+void AttachThread()
+{
+    std::thread([] {}).join();
+}
