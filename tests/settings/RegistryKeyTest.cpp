@@ -90,8 +90,9 @@ TEST_F(RegistryKeyTest, MalformedValuesAreRefusedAndLeaveTheFieldAlone)
     // The ANSI API of Wine terminates a stored string that lacks its zero; either way
     // nothing past the stored bytes may come back.
     text = "kept";
-    if (key.ReadString("unterminated", text))
+    if (key.ReadString("unterminated", text)) {
         EXPECT_EQ(text, "abc");
+    }
     text = "kept";
     for (const char* name : {"tooLong", "binaryText", "expandText", "missing"}) {
         EXPECT_FALSE(key.ReadString(name, text)) << name;
