@@ -6,3 +6,38 @@ add_link_options(${TESSEL_SANITIZE})
 add_library(tessel_portable STATIC ${TESSEL_PORTABLE_SOURCES})
 target_include_directories(tessel_portable PUBLIC ${PROJECT_SOURCE_DIR})
 tessel_warnings(tessel_portable)
+
+# The pixel code's own programs: they replace the sanitizer options above with their own.
+set(TESSEL_PIXEL_SOURCES
+  imaging/BilinearFill.cpp
+  imaging/BitmapLayout.cpp
+  imaging/DesktopFit.cpp
+  imaging/PreviewLayout.cpp
+  tests/imaging/ReferenceFill.cpp
+)
+
+# libFuzzer over the scaler and the byte arithmetic (clang only); ctest runs it briefly.
+if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+  set(TESSEL_FUZZ "-fsanitize=fuzzer,address,undefined;-fno-sanitize-recover=all")
+  add_executable(imaging_fuzz tests/fuzz/ImagingFuzz.cpp ${TESSEL_PIXEL_SOURCES})
+  target_include_directories(imaging_fuzz PRIVATE ${PROJECT_SOURCE_DIR})
+  set_target_properties(imaging_fuzz PROPERTIES
+    COMPILE_OPTIONS "-O1;-g;-ffp-contract=off;${TESSEL_FUZZ}"
+    LINK_OPTIONS "${TESSEL_FUZZ}")
+  tessel_warnings(imaging_fuzz)
+  if(BUILD_TESTING)
+    add_test(NAME imaging_fuzz_smoke COMMAND imaging_fuzz -max_total_time=5 -rss_limit_mb=1024)
+  endif()
+endif()
+
+# Google Benchmark of the scaler, optimised and without sanitizers: tools/bench-scaler.
+find_package(benchmark QUIET)
+if(benchmark_FOUND)
+  add_executable(scaler_benchmark tools/benchmarks/ScalerBenchmark.cpp ${TESSEL_PIXEL_SOURCES})
+  target_include_directories(scaler_benchmark PRIVATE ${PROJECT_SOURCE_DIR})
+  target_link_libraries(scaler_benchmark PRIVATE benchmark::benchmark)
+  set_target_properties(scaler_benchmark PROPERTIES
+    COMPILE_OPTIONS "-O2;-ffp-contract=off"
+    LINK_OPTIONS "")
+  tessel_warnings(scaler_benchmark)
+endif()

@@ -1,6 +1,17 @@
 set(TESSEL_IMAGING_PORTABLE
   FileExtension.cpp
+  BilinearFill.cpp
+  BitmapLayout.cpp
+  DesktopFit.cpp
+  PreviewLayout.cpp
 )
 set(TESSEL_IMAGING_WIN32
   ImageType.cpp
+  BitmapFile.cpp
+  PreviewBackground.cpp
+  WallpaperMaker.cpp
+  OleWallpaperMaker.cpp
+  ImageLoader.cpp
 )
+list(APPEND TESSEL_IMAGING_PORTABLE SpiPicture.cpp)
+list(APPEND TESSEL_IMAGING_WIN32 Spi.cpp SpiManager.cpp SpiOptions.cpp SpiWallpaperMaker.cpp)

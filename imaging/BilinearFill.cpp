@@ -1,0 +1,352 @@
+#include "imaging/BilinearFill.h"
+
+#include <emmintrin.h>
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+// Exactness: every byte equals the plain per-pixel formula
+//   trunc(P00 * (1 - fx) * (1 - fy) + P01 * fx * (1 - fy) + P11 * fx * fy + P10 * (1 - fx) * fy)
+// with the same double operations in the same order. P * (1 - fx) and P * fx depend only on
+// the source row and the output column: where output rows share source rows (enlarging)
+// they are made once per source row and reused, leaving four products and three sums per
+// byte; elsewhere each byte is computed straight from the source.
+namespace {
+
+std::size_t Stride24(std::int32_t width)
+{
+    return (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
+}
+
+// For each output pixel of a row: where its two source pixels start and their weights.
+struct ColumnTable {
+    std::vector<std::size_t> left;
+    std::vector<std::size_t> right;
+    std::vector<double> leftWeight;
+    std::vector<double> rightWeight;
+};
+
+ColumnTable MakeColumns(std::int32_t width, std::int32_t outWidth)
+{
+    const std::size_t count = static_cast<std::size_t>(outWidth);
+    ColumnTable table;
+    table.left.resize(count);
+    table.right.resize(count);
+    table.leftWeight.resize(count);
+    table.rightWeight.resize(count);
+    const double dx = static_cast<double>(width - 1) / outWidth;
+    const std::int64_t last = width - 1;
+    double sx = 0;
+    for (std::size_t x = 0; x < count; ++x) {
+        const std::int64_t ix = static_cast<std::int64_t>(sx);
+        const double fx = sx - static_cast<double>(ix);
+        table.left[x] = static_cast<std::size_t>(std::min(ix, last)) * 3;
+        table.right[x] = static_cast<std::size_t>(std::min(ix + 1, last)) * 3;
+        table.leftWeight[x] = 1 - fx;
+        table.rightWeight[x] = fx;
+        sx += dx;
+    }
+    return table;
+}
+
+// The source rows one output row blends, and their weights.
+struct RowStep {
+    std::size_t top;
+    std::size_t bottom;
+    double topWeight;
+    double bottomWeight;
+};
+
+// Row positions are running sums, so they are summed here in order once; after that every
+// output row stands alone and rows can be shared out between threads.
+std::vector<RowStep> MakeRows(std::int32_t height, std::int32_t outHeight)
+{
+    std::vector<RowStep> rows(static_cast<std::size_t>(outHeight));
+    const double dy = static_cast<double>(height - 1) / outHeight;
+    const std::int64_t last = height - 1;
+    double sy = 0;
+    for (RowStep& row : rows) {
+        const std::int64_t iy = static_cast<std::int64_t>(sy);
+        const double fy = sy - static_cast<double>(iy);
+        row.top = static_cast<std::size_t>(std::min(iy, last));
+        row.bottom = static_cast<std::size_t>(std::min(iy + 1, last));
+        row.topWeight = 1 - fy;
+        row.bottomWeight = fy;
+        sy += dy;
+    }
+    return rows;
+}
+
+// One source row times the column weights: P * (1 - fx) and P * fx per output byte.
+struct RowProducts {
+    std::vector<double> left;
+    std::vector<double> right;
+    std::size_t row = static_cast<std::size_t>(-1);
+};
+
+// Output pixels [begin, end) of a row. When rows share source rows (enlarging), the output
+// is done one strip at a time, so that the products a strip needs stay in the first-level
+// cache; when shrinking, strips would only make the source be read in short pieces.
+struct Strip {
+    std::size_t begin;
+    std::size_t end;
+};
+
+constexpr std::size_t kStripPixels = 256;
+
+std::size_t StripPixels(std::int32_t height, std::int32_t outWidth, std::int32_t outHeight)
+{
+    const std::size_t whole = static_cast<std::size_t>(outWidth);
+    return height - 1 < outHeight ? std::min(whole, kStripPixels) : whole;
+}
+
+// Bytes [begin, end) of a source row as doubles, so that the products need no conversions.
+void RowValues(const std::uint8_t* sourceRow, std::size_t begin, std::size_t end, double* out)
+{
+    const __m128i zero = _mm_setzero_si128();
+    std::size_t k = begin;
+    for (; k + 16 <= end; k += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(sourceRow + k));
+        const __m128i words[2] = {_mm_unpacklo_epi8(bytes, zero), _mm_unpackhi_epi8(bytes, zero)};
+        for (std::size_t half = 0; half < 2; ++half) {
+            const __m128i low = _mm_unpacklo_epi16(words[half], zero);
+            const __m128i high = _mm_unpackhi_epi16(words[half], zero);
+            double* at = out + k + half * 8;
+            _mm_storeu_pd(at, _mm_cvtepi32_pd(low));
+            _mm_storeu_pd(at + 2, _mm_cvtepi32_pd(_mm_shuffle_epi32(low, 0xEE)));
+            _mm_storeu_pd(at + 4, _mm_cvtepi32_pd(high));
+            _mm_storeu_pd(at + 6, _mm_cvtepi32_pd(_mm_shuffle_epi32(high, 0xEE)));
+        }
+    }
+    for (; k < end; ++k)
+        out[k] = sourceRow[k];
+}
+
+// values: the source row as doubles (RowValues).
+void MakeProducts(const double* values, const ColumnTable& columns, Strip strip,
+                  RowProducts& out)
+{
+    const std::size_t* left = columns.left.data();
+    const std::size_t* right = columns.right.data();
+    const double* leftWeight = columns.leftWeight.data();
+    const double* rightWeight = columns.rightWeight.data();
+    double* a = out.left.data();
+    double* b = out.right.data();
+    for (std::size_t x = strip.begin; x < strip.end; ++x, a += 3, b += 3) {
+        const double* p = values + left[x];
+        const double* q = values + right[x];
+        const __m128d wl = _mm_set1_pd(leftWeight[x]);
+        const __m128d wr = _mm_set1_pd(rightWeight[x]);
+        _mm_storeu_pd(a, _mm_mul_pd(_mm_loadu_pd(p), wl));
+        _mm_store_sd(a + 2, _mm_mul_sd(_mm_load_sd(p + 2), wl));
+        _mm_storeu_pd(b, _mm_mul_pd(_mm_loadu_pd(q), wr));
+        _mm_store_sd(b + 2, _mm_mul_sd(_mm_load_sd(q + 2), wr));
+    }
+}
+
+void BlendRow(const RowProducts& top, const RowProducts& bottom, double topWeight,
+              double bottomWeight, std::uint8_t* out, std::size_t count)
+{
+    const double* a0 = top.left.data();
+    const double* b0 = top.right.data();
+    const double* a1 = bottom.left.data();
+    const double* b1 = bottom.right.data();
+    const __m128d w0 = _mm_set1_pd(topWeight);
+    const __m128d w1 = _mm_set1_pd(bottomWeight);
+    std::size_t k = 0;
+    for (; k + 8 <= count; k += 8) {
+        __m128i whole[4];
+        for (std::size_t j = 0; j < 4; ++j) {
+            const std::size_t i = k + 2 * j;
+            __m128d v = _mm_mul_pd(_mm_loadu_pd(a0 + i), w0);
+            v = _mm_add_pd(v, _mm_mul_pd(_mm_loadu_pd(b0 + i), w0));
+            v = _mm_add_pd(v, _mm_mul_pd(_mm_loadu_pd(b1 + i), w1));
+            v = _mm_add_pd(v, _mm_mul_pd(_mm_loadu_pd(a1 + i), w1));
+            whole[j] = _mm_cvttpd_epi32(v);
+        }
+        // Every value lies in 0..255, so the saturating packs change nothing.
+        const __m128i words = _mm_packs_epi32(_mm_unpacklo_epi64(whole[0], whole[1]),
+                                              _mm_unpacklo_epi64(whole[2], whole[3]));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + k), _mm_packus_epi16(words, words));
+    }
+    for (; k < count; ++k) {
+        const double v = a0[k] * topWeight + b0[k] * topWeight + b1[k] * bottomWeight +
+                         a1[k] * bottomWeight;
+        out[k] = static_cast<std::uint8_t>(static_cast<int>(v));
+    }
+}
+
+// Each byte value as a double: a load from a small table is cheaper than a conversion.
+struct ByteValues {
+    double value[256];
+    constexpr ByteValues() : value()
+    {
+        for (int i = 0; i < 256; ++i)
+            value[i] = i;
+    }
+};
+constexpr ByteValues kByteValues;
+
+// The same bytes straight from the two source rows, for a row pair no other output row
+// shares (mostly when shrinking): storing products would not pay.
+void BlendFromSource(const std::uint8_t* top, const std::uint8_t* bottom,
+                     const ColumnTable& columns, Strip strip, double topWeight,
+                     double bottomWeight, std::uint8_t* out)
+{
+    const std::size_t* left = columns.left.data();
+    const std::size_t* right = columns.right.data();
+    const double* leftWeight = columns.leftWeight.data();
+    const double* rightWeight = columns.rightWeight.data();
+    const double* value = kByteValues.value;
+    const __m128d w0 = _mm_set1_pd(topWeight);
+    const __m128d w1 = _mm_set1_pd(bottomWeight);
+    // Blue and green of a pixel as the two lanes of one vector.
+    auto pair = [value](const std::uint8_t* p) {
+        return _mm_loadh_pd(_mm_load_sd(&value[p[0]]), &value[p[1]]);
+    };
+    for (std::size_t x = strip.begin; x < strip.end; ++x, out += 3) {
+        const std::uint8_t* p00 = top + left[x];
+        const std::uint8_t* p01 = top + right[x];
+        const std::uint8_t* p10 = bottom + left[x];
+        const std::uint8_t* p11 = bottom + right[x];
+        const __m128d wl = _mm_set1_pd(leftWeight[x]);
+        const __m128d wr = _mm_set1_pd(rightWeight[x]);
+        __m128d v = _mm_mul_pd(_mm_mul_pd(pair(p00), wl), w0);
+        v = _mm_add_pd(v, _mm_mul_pd(_mm_mul_pd(pair(p01), wr), w0));
+        v = _mm_add_pd(v, _mm_mul_pd(_mm_mul_pd(pair(p11), wr), w1));
+        v = _mm_add_pd(v, _mm_mul_pd(_mm_mul_pd(pair(p10), wl), w1));
+        const __m128i whole = _mm_cvttpd_epi32(v);
+        out[0] = static_cast<std::uint8_t>(_mm_cvtsi128_si32(whole));
+        out[1] = static_cast<std::uint8_t>(_mm_cvtsi128_si32(_mm_srli_si128(whole, 4)));
+        const double r = value[p00[2]] * leftWeight[x] * topWeight +
+                         value[p01[2]] * rightWeight[x] * topWeight +
+                         value[p11[2]] * rightWeight[x] * bottomWeight +
+                         value[p10[2]] * leftWeight[x] * bottomWeight;
+        out[2] = static_cast<std::uint8_t>(static_cast<int>(r));
+    }
+}
+
+struct FillJob {
+    const std::uint8_t* src;
+    std::size_t srcStride;
+    std::uint8_t* dst;
+    std::size_t dstStride;
+    const ColumnTable* columns;
+    const std::vector<RowStep>* rows;
+    std::size_t stripPixels;
+};
+
+// Products of the last two source rows one part of the output used, and room for one
+// source row as doubles.
+struct RowCache {
+    std::array<RowProducts, 2> slots;
+    std::vector<double> values;
+};
+
+RowCache MakeCache(std::size_t width, std::size_t stripPixels)
+{
+    RowCache cache;
+    const std::size_t strip = stripPixels * 3;
+    for (RowProducts& products : cache.slots) {
+        products.left.resize(strip);
+        products.right.resize(strip);
+    }
+    cache.values.resize(width * 3);
+    return cache;
+}
+
+// Output rows [begin, end). Allocates nothing, so it cannot throw inside a thread.
+void FillRows(const FillJob& job, RowCache& cache, std::size_t begin, std::size_t end) noexcept
+{
+    const ColumnTable& columns = *job.columns;
+    const std::vector<RowStep>& rows = *job.rows;
+    std::array<RowProducts, 2>& slots = cache.slots;
+    for (Strip strip{0, 0}; strip.begin < columns.left.size(); strip.begin = strip.end) {
+        strip.end = std::min(columns.left.size(), strip.begin + job.stripPixels);
+        const std::size_t firstByte = columns.left[strip.begin];
+        const std::size_t endByte = columns.right[strip.end - 1] + 3;
+        slots[0].row = slots[1].row = static_cast<std::size_t>(-1);
+        // The products of row, evicting the slot that does not hold keep.
+        auto take = [&](std::size_t row, std::size_t keep) -> const RowProducts& {
+            for (const RowProducts& products : slots) {
+                if (products.row == row)
+                    return products;
+            }
+            RowProducts& slot = slots[0].row == keep ? slots[1] : slots[0];
+            RowValues(job.src + row * job.srcStride, firstByte, endByte, cache.values.data());
+            MakeProducts(cache.values.data(), columns, strip, slot);
+            slot.row = row;
+            return slot;
+        };
+        auto cached = [&](std::size_t row) { return slots[0].row == row || slots[1].row == row; };
+        for (std::size_t y = begin; y < end; ++y) {
+            const RowStep& step = rows[y];
+            std::uint8_t* out = job.dst + y * job.dstStride + strip.begin * 3;
+            const bool shared = cached(step.top) || cached(step.bottom) ||
+                                (y + 1 < end && (rows[y + 1].top == step.top ||
+                                                 rows[y + 1].top == step.bottom));
+            if (!shared) {
+                BlendFromSource(job.src + step.top * job.srcStride,
+                                job.src + step.bottom * job.srcStride, columns, strip,
+                                step.topWeight, step.bottomWeight, out);
+                continue;
+            }
+            const RowProducts& top = take(step.top, step.bottom);
+            const RowProducts& bottom = take(step.bottom, step.top);
+            BlendRow(top, bottom, step.topWeight, step.bottomWeight, out,
+                     (strip.end - strip.begin) * 3);
+        }
+    }
+}
+
+// Below this many output bytes a second thread costs more than it saves.
+constexpr std::size_t kBytesPerThread = std::size_t{1} << 20;
+
+}  // namespace
+
+void BilinearFill(const std::uint8_t* src, std::int32_t width, std::int32_t height,
+                  std::uint8_t* dst, std::int32_t outWidth, std::int32_t outHeight,
+                  unsigned maxThreads)
+{
+    const ColumnTable columns = MakeColumns(width, outWidth);
+    const std::vector<RowStep> rows = MakeRows(height, outHeight);
+    const std::size_t stripPixels = StripPixels(height, outWidth, outHeight);
+    const FillJob job{src, Stride24(width), dst, Stride24(outWidth), &columns, &rows, stripPixels};
+
+    const std::size_t rowCount = rows.size();
+    const std::size_t outBytes = rowCount * columns.left.size() * 3;
+    const std::size_t cores =
+        std::max(1u, maxThreads != 0 ? maxThreads : std::thread::hardware_concurrency());
+    const std::size_t parts =
+        std::min({cores, std::max<std::size_t>(1, outBytes / kBytesPerThread), rowCount});
+
+    std::vector<RowCache> caches;
+    caches.reserve(parts);
+    for (std::size_t part = 0; part < parts; ++part)
+        caches.push_back(MakeCache(static_cast<std::size_t>(width), job.stripPixels));
+    auto fillPart = [&](std::size_t part) noexcept {
+        FillRows(job, caches[part], rowCount * part / parts, rowCount * (part + 1) / parts);
+    };
+
+    // The first share of rows runs on this thread; so does a share whose thread cannot start.
+    std::vector<std::thread> workers;
+    std::vector<std::size_t> leftOver;
+    workers.reserve(parts);
+    leftOver.reserve(parts);
+    for (std::size_t part = 1; part < parts; ++part) {
+        try {
+            workers.emplace_back(fillPart, part);
+        } catch (const std::system_error&) {
+            leftOver.push_back(part);
+        }
+    }
+    fillPart(0);
+    for (std::size_t part : leftOver)
+        fillPart(part);
+    for (std::thread& worker : workers)
+        worker.join();
+}

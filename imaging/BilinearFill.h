@@ -1,0 +1,13 @@
+#pragma once
+// Bilinear resampling of a bottom-up 24-bit picture into another of a different size.
+#include <cstdint>
+
+// Fills outWidth x outHeight pixels of dst from width x height pixels of src. Both are
+// 24-bit rows padded to 4 bytes (Dib24Bytes must accept both sizes); row padding in dst is
+// left as it is. Positions advance by running sums of (size - 1) / output size, and each
+// byte is the truncated weighted sum of its four neighbours, in double precision; a
+// missing neighbour past the last row or column is the pixel itself. Large outputs are
+// shared out between at most maxThreads threads (0: one per core); the bytes are the same.
+void BilinearFill(const std::uint8_t* src, std::int32_t width, std::int32_t height,
+                  std::uint8_t* dst, std::int32_t outWidth, std::int32_t outHeight,
+                  unsigned maxThreads = 0);

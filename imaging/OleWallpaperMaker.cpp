@@ -1,0 +1,85 @@
+#include "imaging/OleWallpaperMaker.h"
+
+namespace {
+
+// The whole file in one fixed global block of exactly its size.
+UniqueGlobal ReadWholeFile(const std::string& path, DWORD& size)
+{
+    const UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
+        throw CWallpaperMaker::CWallpaperException("failed open file");
+    size = GetFileSize(file.get(), nullptr);
+    if (size == INVALID_FILE_SIZE)
+        throw CWallpaperMaker::CWallpaperException("over filesize");
+    UniqueGlobal block(GlobalAlloc(GMEM_NOCOMPACT, size));
+    DWORD read = 0;
+    if (!block || !ReadFile(file.get(), block.get(), size, &read, nullptr) || read != size)
+        throw CWallpaperMaker::CWallpaperException("failed read file");
+    return block;
+}
+
+}  // namespace
+
+COleWallpaperMaker::COleWallpaperMaker(const std::string& path)
+{
+    DWORD size = 0;
+    fileData_ = ReadWholeFile(path, size);
+    if (CreateStreamOnHGlobal(fileData_.get(), FALSE, stream_.put()) != S_OK)
+        throw CWallpaperException("failed create stream");
+    if (OleLoadPicture(stream_.get(), static_cast<LONG>(size), TRUE, IID_IPicture,
+                       reinterpret_cast<void**>(picture_.put())) != S_OK ||
+        !picture_)
+        throw CWallpaperException("failed ole load");
+    picture_->get_Width(&himetricWidth_);
+    picture_->get_Height(&himetricHeight_);
+
+    const WindowDc screen(nullptr);
+    if (!screen)
+        throw CWallpaperException("failed get dc");
+    SetSize(MulDiv(himetricWidth_, GetDeviceCaps(screen.get(), LOGPIXELSX), 2540),
+            MulDiv(himetricHeight_, GetDeviceCaps(screen.get(), LOGPIXELSY), 2540));
+}
+
+HRESULT COleWallpaperMaker::Draw(HDC hdc, int x, int y, int cx, int cy) const
+{
+    // HIMETRIC grows upwards: starting at the top and running down keeps the picture upright.
+    return picture_->Render(hdc, x, y, cx, cy, 0, himetricHeight_, himetricWidth_,
+                            -himetricHeight_, nullptr);
+}
+
+UniqueGdiObject COleWallpaperMaker::DrawToDib24(BITMAPINFO& info, void*& bits) const
+{
+    UniqueGdiObject bitmap = CreateDib24(info, bits, Width(), Height());
+    const UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+    const SelectedObject selected(dc.get(), bitmap.get());
+    if (Draw(dc.get(), 0, 0, Width(), Height()) != S_OK)
+        throw CWallpaperException("failed ole_render");
+    GdiFlush();
+    return bitmap;
+}
+
+void COleWallpaperMaker::WriteBitmap(const std::string& outPath) const
+{
+    BITMAPINFO info;
+    void* bits = nullptr;
+    const UniqueGdiObject bitmap = DrawToDib24(info, bits);
+    SaveBitmapFile(outPath, info, bits);
+}
+
+void COleWallpaperMaker::WriteFittedBitmap(const std::string& outPath, const RECT& desktop) const
+{
+    BITMAPINFO info;
+    void* bits = nullptr;
+    const UniqueGdiObject bitmap = DrawToDib24(info, bits);
+    BITMAPINFO fittedInfo;
+    void* fittedBits = nullptr;
+    const UniqueGdiObject fitted = FitToDesktop(fittedInfo, fittedBits, bits, desktop);
+    SaveBitmapFile(outPath, fittedInfo, fittedBits);
+}
+
+void COleWallpaperMaker::Render(HDC hdc, int x, int y, int cx, int cy) const
+{
+    if (Draw(hdc, x, y, cx, cy) != S_OK)
+        throw CWallpaperException("failed ole render");
+}

@@ -1,0 +1,31 @@
+#pragma once
+// COleWallpaperMaker: a jpg, bmp or gif picture decoded by the OLE picture service.
+#include "imaging/WallpaperMaker.h"
+
+#include <ocidl.h>
+#include <olectl.h>
+
+#include <string>
+
+class COleWallpaperMaker : public CWallpaperMaker {
+public:
+    // Reads the whole file and decodes it; throws CWallpaperException, holding nothing.
+    explicit COleWallpaperMaker(const std::string& path);
+
+    void WriteBitmap(const std::string& outPath) const override;
+    void WriteFittedBitmap(const std::string& outPath, const RECT& desktop) const override;
+    void Render(HDC hdc, int x, int y, int cx, int cy) const override;
+
+private:
+    // Draws the picture upright into (x, y, cx, cy); the result of IPicture::Render.
+    HRESULT Draw(HDC hdc, int x, int y, int cx, int cy) const;
+    // The picture drawn into a new 24-bit bitmap of its own size.
+    UniqueGdiObject DrawToDib24(BITMAPINFO& info, void*& bits) const;
+
+    // In this order so the picture is released first, then the stream, then the block.
+    UniqueGlobal fileData_;
+    ComPtr<IStream> stream_;
+    ComPtr<IPicture> picture_;
+    OLE_XSIZE_HIMETRIC himetricWidth_ = 0;
+    OLE_YSIZE_HIMETRIC himetricHeight_ = 0;
+};

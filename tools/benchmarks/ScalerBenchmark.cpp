@@ -1,0 +1,93 @@
+// Times the bilinear fill against its plain reference and against memcpy of the same bytes
+// (the memory-bandwidth floor). tools/bench-scaler runs it next to ImageMagick.
+#include "imaging/BilinearFill.h"
+#include "imaging/BitmapLayout.h"
+#include "imaging/DesktopFit.h"
+#include "tests/imaging/ReferenceFill.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <cstring>
+#include <random>
+#include <vector>
+
+namespace {
+
+struct Case {
+    std::int32_t width;
+    std::int32_t height;
+    std::int32_t outWidth;
+    std::int32_t outHeight;
+    std::vector<std::uint8_t> src;
+    std::vector<std::uint8_t> dst;
+};
+
+// Picture width x height fitted to the desktop, with noise for pixels.
+Case MakeCase(const benchmark::State& state)
+{
+    Case c;
+    c.width = static_cast<std::int32_t>(state.range(0));
+    c.height = static_cast<std::int32_t>(state.range(1));
+    const FittedSize fit = *FitSize(c.width, c.height, state.range(2), state.range(3));
+    c.outWidth = static_cast<std::int32_t>(fit.width);
+    c.outHeight = static_cast<std::int32_t>(fit.height);
+    c.src.resize(*Dib24Bytes(c.width, c.height));
+    c.dst.resize(*Dib24Bytes(c.outWidth, c.outHeight));
+    std::mt19937 random(1);
+    for (std::uint8_t& b : c.src)
+        b = static_cast<std::uint8_t>(random());
+    return c;
+}
+
+void Reference(benchmark::State& state)
+{
+    Case c = MakeCase(state);
+    for (auto _ : state) {
+        ReferenceFill(c.src.data(), c.width, c.height, c.dst.data(), c.outWidth, c.outHeight);
+        benchmark::DoNotOptimize(c.dst.data());
+    }
+}
+
+template <unsigned Threads>
+void Fast(benchmark::State& state)
+{
+    Case c = MakeCase(state);
+    for (auto _ : state) {
+        BilinearFill(c.src.data(), c.width, c.height, c.dst.data(), c.outWidth, c.outHeight,
+                     Threads);
+        benchmark::DoNotOptimize(c.dst.data());
+    }
+}
+
+// Copies as many bytes as the fill reads and writes.
+void Memcpy(benchmark::State& state)
+{
+    Case c = MakeCase(state);
+    const std::size_t bytes = c.src.size() + c.dst.size();
+    std::vector<std::uint8_t> from(bytes, 1);
+    std::vector<std::uint8_t> to(bytes);
+    for (auto _ : state) {
+        std::memcpy(to.data(), from.data(), bytes);
+        benchmark::DoNotOptimize(to.data());
+    }
+}
+
+void Cases(benchmark::internal::Benchmark* b)
+{
+    b->ArgNames({"w", "h", "W", "H"});
+    b->Args({6000, 4000, 3840, 2160});
+    b->Args({1920, 1080, 3840, 2160});
+    b->Args({1024, 768, 1280, 1024});
+    b->Unit(benchmark::kMillisecond);
+    b->UseRealTime();
+}
+
+}  // namespace
+
+BENCHMARK(Reference)->Apply(Cases);
+BENCHMARK_TEMPLATE(Fast, 1)->Apply(Cases);
+BENCHMARK_TEMPLATE(Fast, 0)->Apply(Cases);
+BENCHMARK(Memcpy)->Apply(Cases);
+
+BENCHMARK_MAIN();
