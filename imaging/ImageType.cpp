@@ -1,19 +1,41 @@
 #include "imaging/ImageType.h"
 
+#include "imaging/SpiManager.h"
+#include "imaging/WallpaperMaker.h"
+
+#include <memory>
+
 namespace {
 
-// Filled and emptied by the plug-in host (issue #4); empty until then.
-CSpiManager* g_spiManager = nullptr;
+// Filled only by ResetSpiManager, emptied by ReleaseSpiManager.
+std::unique_ptr<CSpiManager> g_spiManager;
 
 }  // namespace
 
 CSpiManager* GetSpiManager()
 {
-    return g_spiManager;
+    return g_spiManager.get();
 }
 
 bool IsSupportedImage(const std::string& path)
 {
-    // The plug-in branch joins here with the plug-in host (issue #4).
-    return IsOleImage(path);
+    if (IsOleImage(path))
+        return true;
+    CSpiManager* manager = GetSpiManager();
+    return manager != nullptr && manager->Supports(path);
+}
+
+void ResetSpiManager(const std::string& directory)
+{
+    g_spiManager.reset();
+    try {
+        g_spiManager = std::make_unique<CSpiManager>(directory);
+    } catch (const CSpiManager::CSpiException&) {
+        throw CWallpaperMaker::CWallpaperException("plugin not found");
+    }
+}
+
+void ReleaseSpiManager() noexcept
+{
+    g_spiManager.reset();
 }

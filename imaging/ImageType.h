@@ -10,3 +10,9 @@ CSpiManager* GetSpiManager();
 
 // An OLE image type, or a file the current plug-in manager accepts.
 bool IsSupportedImage(const std::string& path);
+
+// Replaces the current manager by a new one for the directory. When no plug-in loads, the
+// slot stays empty and CWallpaperMaker::CWallpaperException "plugin not found" is thrown.
+void ResetSpiManager(const std::string& directory);
+// Destroys the current manager, unloading its plug-ins; afterwards there is none.
+void ReleaseSpiManager() noexcept;

@@ -1,0 +1,192 @@
+#include "imaging/SpiManager.h"
+#include "imaging/SpiWallpaperMaker.h"
+#include "tests/imaging/SpiTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <thread>
+
+namespace {
+
+std::string Le16(std::uint16_t v)
+{
+    return {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
+}
+
+std::string Le32(std::uint32_t v)
+{
+    return Le16(static_cast<std::uint16_t>(v)) + Le16(static_cast<std::uint16_t>(v >> 16));
+}
+
+std::string Be32(std::uint32_t v)
+{
+    return {static_cast<char>(v >> 24), static_cast<char>(v >> 16), static_cast<char>(v >> 8),
+            static_cast<char>(v)};
+}
+
+std::uint32_t Crc32(const std::string& bytes)
+{
+    std::uint32_t crc = 0xFFFFFFFF;
+    for (unsigned char byte : bytes) {
+        crc ^= byte;
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
+    }
+    return ~crc;
+}
+
+std::string PngChunk(const std::string& type, const std::string& data)
+{
+    return Be32(static_cast<std::uint32_t>(data.size())) + type + data + Be32(Crc32(type + data));
+}
+
+// rgba: top-down rows of width × 4 bytes; stored (uncompressed) deflate.
+std::string Png(std::uint32_t width, std::uint32_t height, const std::string& rgba)
+{
+    std::string raw;
+    for (std::uint32_t y = 0; y < height; ++y)
+        raw += '\0' + rgba.substr(y * width * 4, width * 4);
+    std::uint32_t a = 1;
+    std::uint32_t b = 0;
+    for (unsigned char byte : raw) {
+        a = (a + byte) % 65521;
+        b = (b + a) % 65521;
+    }
+    const auto length = static_cast<std::uint16_t>(raw.size());
+    const std::string zlib = std::string("\x78\x01\x01", 3) + Le16(length)
+                             + Le16(static_cast<std::uint16_t>(~length)) + raw + Be32(b << 16 | a);
+    const std::string header = Be32(width) + Be32(height) + std::string("\x08\x06\0\0\0", 5);
+    return "\x89PNG\r\n\x1a\n" + PngChunk("IHDR", header) + PngChunk("IDAT", zlib)
+           + PngChunk("IEND", "");
+}
+
+// Uncompressed 8-bit RGB in one strip.
+std::string Tiff(std::uint16_t width, std::uint16_t height, const std::string& rgb)
+{
+    auto entry = [](std::uint16_t tag, std::uint16_t type, std::uint32_t value) {
+        return Le16(tag) + Le16(type) + Le32(1) + (type == 3 ? Le16(static_cast<std::uint16_t>(value)) + Le16(0) : Le32(value));
+    };
+    const std::uint32_t bitsAt = 8 + 2 + 10 * 12 + 4;
+    const std::uint32_t pixelsAt = bitsAt + 6;
+    std::string out = std::string("II*\0", 4) + Le32(8) + Le16(10);
+    out += entry(256, 3, width) + entry(257, 3, height);
+    out += Le16(258) + Le16(3) + Le32(3) + Le32(bitsAt);
+    out += entry(259, 3, 1) + entry(262, 3, 2) + entry(273, 4, pixelsAt) + entry(277, 3, 3)
+           + entry(278, 3, height) + entry(279, 4, static_cast<std::uint32_t>(rgb.size()))
+           + entry(284, 3, 1);
+    out += Le32(0) + Le16(8) + Le16(8) + Le16(8) + rgb;
+    return out;
+}
+
+// One 32-bit image; bgra: bottom-up rows.
+std::string Ico(std::uint8_t width, std::uint8_t height, const std::string& bgra)
+{
+    const std::string mask(((width + 31) / 32) * 4 * height, '\0');
+    const std::string image = Le32(40) + Le32(width) + Le32(height * 2u) + Le16(1) + Le16(32)
+                              + std::string(24, '\0') + bgra + mask;
+    return std::string("\0\0\1\0\1\0", 6) + static_cast<char>(width) + static_cast<char>(height)
+           + std::string(2, '\0') + Le16(1) + Le16(32)
+           + Le32(static_cast<std::uint32_t>(image.size())) + Le32(22) + image;
+}
+
+// The four pixels of every fixture, from the top: opaque red, half-transparent green /
+// fully transparent blue, opaque brown.
+const std::string kRgba = std::string("\xFF\0\0\xFF" "\0\xFF\0\x80" "\0\0\xFF\0" "\xC8\x64\x32\xFF", 16);
+constexpr std::uint32_t kComposited[4] = {0xFF0000, 0x008000, 0x000000, 0xC86432};
+
+class SpiIfWicTest : public testing::Test {
+protected:
+    TempDir dir;
+    CSpiManager manager{OwnPluginFolder()};
+
+    void ExpectDecodes(const std::string& name, const std::string& bytes,
+                       const std::uint32_t (&expected)[4])
+    {
+        SCOPED_TRACE(name);
+        const std::string path = dir.File(name, bytes);
+        ASSERT_GE(manager.FindPlugin(path), 0);
+        const CSpiWallpaperMaker maker(path, manager);
+        maker.WriteBitmap(dir / "out.bmp");
+        const BmpFile out(dir / "out.bmp");
+        ASSERT_EQ(out.BitCount(), 24);
+        ASSERT_EQ(out.Width(), 2);
+        ASSERT_EQ(out.Height(), 2);
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(out.Pixel(i % 2, i / 2), expected[i]) << i;
+    }
+};
+
+}  // namespace
+
+TEST_F(SpiIfWicTest, DecodesPngWithAlphaOverBlack)
+{
+    ExpectDecodes("picture.png", Png(2, 2, kRgba), kComposited);
+}
+
+TEST_F(SpiIfWicTest, DecodesTiff)
+{
+    const std::uint32_t expected[4] = {0x0A141E, 0x28323C, 0x46505A, 0x646E78};
+    ExpectDecodes("picture.tif", Tiff(2, 2, "\x0A\x14\x1E\x28\x32\x3C\x46\x50\x5A\x64\x6E\x78"),
+                  expected);
+}
+
+TEST_F(SpiIfWicTest, DecodesIcoWithAlphaOverBlack)
+{
+    std::string bgra;
+    for (int row : {1, 0}) {
+        for (int x = 0; x < 2; ++x) {
+            const std::string px = kRgba.substr((row * 2 + x) * 4, 4);
+            bgra += std::string{px[2], px[1], px[0], px[3]};
+        }
+    }
+    ExpectDecodes("picture.ico", Ico(2, 2, bgra), kComposited);
+}
+
+TEST_F(SpiIfWicTest, JudgesByContentNotByName)
+{
+    EXPECT_GE(manager.FindPlugin(dir.File("disguised.dat", Png(2, 2, kRgba))), 0);
+    EXPECT_EQ(manager.FindPlugin(dir.File("notes.txt", "This is a text file.\r\n")), -1);
+    EXPECT_EQ(manager.FindPlugin(dir.File("fake.png", "This is a text file.\r\n")), -1);
+}
+
+TEST_F(SpiIfWicTest, TruncatedOrCorruptPicturesFailCleanly)
+{
+    const std::string png = Png(2, 2, kRgba);
+    const std::string truncated = dir.File("truncated.png", png.substr(0, 40));
+    EXPECT_EQ(ThrownBy([&] { CSpiWallpaperMaker maker(truncated, manager); }),
+              "Failed Spi Load Picture");
+    std::string scrambled = png;
+    for (std::size_t i = 16; i < scrambled.size(); ++i)
+        scrambled[i] = static_cast<char>(scrambled[i] ^ 0x5A);
+    const std::string corrupt = dir.File("corrupt.png", scrambled);
+    EXPECT_EQ(ThrownBy([&] { CSpiWallpaperMaker maker(corrupt, manager); }),
+              "Failed Spi Load Picture");
+    const std::string headOnly = dir.File("head.png", png.substr(0, 8));
+    EXPECT_EQ(ThrownBy([&] { CSpiWallpaperMaker maker(headOnly, manager); }),
+              "Failed Spi Load Picture");
+}
+
+TEST_F(SpiIfWicTest, LeavesTheCallersComAsItFoundIt)
+{
+    const std::string path = dir.File("picture.png", Png(2, 2, kRgba));
+    HRESULT afterUninitialised = E_FAIL;
+    HRESULT afterMultithreaded = E_FAIL;
+    std::string decoded;
+    std::string decodedInMta;
+    std::thread([&] {
+        decoded = ThrownBy([&] { CSpiWallpaperMaker maker(path, manager); });
+        // Our own apartment was undone: a different one can be entered.
+        afterUninitialised = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+        if (SUCCEEDED(afterUninitialised)) {
+            decodedInMta = ThrownBy([&] { CSpiWallpaperMaker again(path, manager); });
+            afterMultithreaded = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+            CoUninitialize();
+            CoUninitialize();
+        }
+    }).join();
+    EXPECT_EQ(decoded, "(nothing thrown)");
+    EXPECT_EQ(afterUninitialised, S_OK);
+    EXPECT_EQ(decodedInMta, "(nothing thrown)") << "a caller's multithreaded apartment serves";
+    EXPECT_EQ(afterMultithreaded, S_FALSE) << "still the caller's apartment, once";
+}

@@ -1,0 +1,141 @@
+#include "imaging/ImageType.h"
+#include "imaging/SpiManager.h"
+#include "imaging/SpiOptions.h"
+#include "settings/RegistryNames.h"
+#include "tests/imaging/SpiTestSupport.h"
+#include "tests/plugins/TestPictureFormat.h"
+#include "tests/support/MessageBoxWatcher.h"
+#include "tests/support/ScratchRegistry.h"
+#include "wallpaper/WallpaperList.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace RN = RegistryNames;
+
+void StoreSettings(const ScratchRegistry& registry, bool useSpi, const std::string& path)
+{
+    const BYTE flag = useSpi ? 1 : 0;
+    registry.WriteRaw(RN::kSpiKey, RN::kUseSpi, REG_BINARY, &flag, 1);
+    registry.WriteString(RN::kSpiKey, RN::kSpiPath, path);
+}
+
+std::vector<std::string> Texts(const MessageBoxWatcher& watcher)
+{
+    std::vector<std::string> texts;
+    for (const auto& box : watcher.Boxes())
+        texts.push_back(box.text);
+    return texts;
+}
+
+using TextList = std::vector<std::string>;
+
+}  // namespace
+
+TEST(CSpiOptions, NewKeyIsWrittenWithPluginsOff)
+{
+    ScratchRegistry registry;
+    CSpiOptions options;
+    options.Load(registry.Root());
+    EXPECT_FALSE(options.UseSpi);
+    EXPECT_EQ(GetSpiManager(), nullptr);
+    DWORD type = 0;
+    DWORD size = 0;
+    ASSERT_TRUE(registry.ValueInfo(RN::kSpiKey, RN::kUseSpi, type, size));
+    EXPECT_EQ(type, static_cast<DWORD>(REG_BINARY));
+    EXPECT_EQ(size, 1u);
+    ASSERT_TRUE(registry.ValueInfo(RN::kSpiKey, RN::kSpiPath, type, size));
+    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(registry.ReadString(RN::kSpiKey, RN::kSpiPath), "");
+}
+
+TEST(CSpiOptions, LoadsStoredPluginsAndSavesTheSettingsBack)
+{
+    ScratchRegistry registry;
+    TempDir dir;
+    const std::string folder = MakePluginFolder(dir, {"tpic1.spi"});
+    StoreSettings(registry, true, folder);
+    {
+        CSpiOptions options;
+        options.Load(registry.Root());
+        EXPECT_TRUE(options.UseSpi);
+        EXPECT_EQ(options.GetSpiPath(), folder);
+        EXPECT_NE(GetSpiManager(), nullptr);
+        options.UseSpi = false;
+        options.Save(registry.Root());
+    }
+    EXPECT_EQ(GetSpiManager(), nullptr) << "destroying the settings unloads the plug-ins";
+    DWORD type = 0;
+    DWORD size = 0;
+    ASSERT_TRUE(registry.ValueInfo(RN::kSpiKey, RN::kUseSpi, type, size));
+    EXPECT_EQ(size, 1u);
+    EXPECT_EQ(registry.ReadString(RN::kSpiKey, RN::kSpiPath), folder);
+}
+
+TEST(CSpiOptions, LoadSwitchesPluginsOffAndTellsWhenNoneLoads)
+{
+    ScratchRegistry registry;
+    TempDir dir;
+    StoreSettings(registry, true, dir.Path());
+    MessageBoxWatcher watcher;
+    CSpiOptions options;
+    options.Load(registry.Root());
+    EXPECT_FALSE(options.UseSpi);
+    EXPECT_EQ(GetSpiManager(), nullptr);
+    EXPECT_EQ(Texts(watcher), TextList{"plugin not found"});
+}
+
+TEST(CSpiOptions, ApplyOfUnchangedSettingsKeepsThePluginsLoaded)
+{
+    ScratchRegistry registry;
+    TempDir dir;
+    const std::string folder = MakePluginFolder(dir, {"tpic1.spi"});
+    const std::string plugin = folder + "\\tpic1.spi";
+    StoreSettings(registry, true, folder);
+    CSpiOptions options;
+    options.Load(registry.Root());
+    CWallpaperList list;
+    ASSERT_TRUE(IsSupportedImage(dir.File("noextension", TestPicture::kFirstMagic)));
+    const int offers = OffersSeen(plugin);
+    ASSERT_GE(offers, 1);
+    options.Apply(folder, true, list);
+    EXPECT_EQ(OffersSeen(plugin), offers) << "a reload would have reset the plug-in's count";
+}
+
+TEST(CSpiOptions, ApplyStoresAMissingDirectoryAsEmptyAndSwitchesOff)
+{
+    TempDir dir;
+    CSpiOptions options;
+    CWallpaperList list;
+    MessageBoxWatcher watcher;
+    options.Apply(dir / "missing", true, list);
+    EXPECT_EQ(options.GetSpiPath(), "");
+    EXPECT_FALSE(options.UseSpi);
+    EXPECT_EQ(GetSpiManager(), nullptr);
+    EXPECT_EQ(Texts(watcher), TextList{"plugin not found"});
+}
+
+TEST(CSpiOptions, SwitchingOnRefreshesTheListAndSwitchingOffOnlyReleases)
+{
+    TempDir dir;
+    const std::string folder = MakePluginFolder(dir, {"tpic2.spi"});
+    const std::string pictures = dir.Folder("pictures");
+    dir.File("pictures\\a.pic", TestPictureBytes(TestPicture::kSecondMagic,
+                                                 InfoBlock(1, 1, 24), std::string(4, '\0')));
+    dir.File("pictures\\b.jpg");
+    CWallpaperList list;
+    list.AddFolder(pictures, true);
+    ASSERT_EQ(list.FindFile("a.pic"), -1);
+    ASSERT_GE(list.FindFile("b.jpg"), 0);
+
+    CSpiOptions options;
+    options.Apply(folder, true, list);
+    EXPECT_TRUE(options.UseSpi);
+    EXPECT_NE(GetSpiManager(), nullptr);
+    EXPECT_GE(list.FindFile("a.pic"), 0) << "plug-in formats join the list";
+
+    options.Apply(folder, false, list);
+    EXPECT_EQ(GetSpiManager(), nullptr);
+    EXPECT_GE(list.FindFile("a.pic"), 0) << "the list waits for its next refresh";
+}
