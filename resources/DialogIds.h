@@ -1,0 +1,84 @@
+#pragma once
+// Control identifiers of the settings pages and dialogs, shared by Dialogs.rc and the code.
+
+// Folder page (PAGE_FOLDER).
+#define IDC_FOLDER_LIST 201
+#define IDC_TMP_PATH 202
+#define IDC_FOLDER_ADD 203
+#define IDC_TMP_PATH_LABEL 204
+#define IDC_FOLDER_LIST_LABEL 205
+#define IDC_TMP_BROWSE 206
+#define IDC_ESC_BROWSE 207
+#define IDC_FOLDER_REMOVE 208
+#define IDC_ESC_PATH 209
+#define IDC_ESC_PATH_LABEL 210
+#define IDC_FOLDER_OPEN 211
+
+// Option page (PAGE_OPTION).
+#define IDC_NO_AUTO_CHANGE 301
+#define IDC_NO_SAVER 302
+#define IDC_BY_PROCESS 303
+#define IDC_STYLE 305
+#define IDC_REGISTER_PROCESS 306
+#define IDC_INTERVAL_TRACKBAR 307
+#define IDC_INTERVAL 308
+#define IDC_INTERVAL_SPIN 309
+#define IDC_ORDER_NAME 310
+#define IDC_ORDER_REVERSE 311
+#define IDC_ORDER_RANDOM 312
+#define IDC_NOTIFY_ALL 313
+#define IDC_SEE_THROUGH 314
+#define IDC_TEXT_COLOR 315
+#define IDC_RESIZE 316
+
+// Hotkey page (PAGE_HOTKEY): hotkey control i is IDC_HOTKEY_FIRST + i.
+#define IDC_HOTKEY_FIRST 401
+#define IDC_HOTKEY_CHANGE 401
+#define IDC_HOTKEY_NEXT 402
+#define IDC_HOTKEY_PREVIOUS 403
+#define IDC_HOTKEY_RANDOM 404
+#define IDC_HOTKEY_SAVER 405
+#define IDC_HOTKEY_PAUSE 406
+#define IDC_HOTKEY_ESCAPE 407
+#define IDC_ICON_CLICK 408
+
+// Run/quit page (PAGE_RUN).
+#define IDC_RUN_NONE 501
+#define IDC_RUN_CHANGE 502
+#define IDC_RUN_FILE 503
+#define IDC_RUN_PATH 504
+#define IDC_RUN_BROWSE 505
+#define IDC_SHORTCUT 506
+#define IDC_QUIT_NONE 511
+#define IDC_QUIT_CHANGE 512
+#define IDC_QUIT_FILE 513
+#define IDC_QUIT_PATH 514
+#define IDC_QUIT_BROWSE 515
+
+// Plug-in page (PAGE_SPI).
+#define IDC_USE_SPI 601
+#define IDC_SPI_PATH 602
+#define IDC_SPI_BROWSE 603
+
+// File list dialog (DLG_FILELIST).
+#define IDC_FILELIST_CLOSE 1501
+#define IDC_FILELIST_SET 1502
+#define IDC_FILELIST_FILES 1503
+#define IDC_FILELIST_PREVIEW 1504
+
+// Process register dialog (DLG_PROCESS_REGISTER).
+#define IDC_RUNNING_PROCESSES 1601
+#define IDC_REGISTERED_PROCESSES 1602
+#define IDC_PROCESS_ADD 1603
+#define IDC_PROCESS_REMOVE 1604
+#define IDC_PROCESS_OK 1605
+#define IDC_PROCESS_CANCEL 1606
+#define IDC_PROCESS_REFRESH 1607
+
+// Shortcut dialog (DLG_LNK).
+#define IDC_LNK_STARTUP 1701
+#define IDC_LNK_SENDTO 1702
+#define IDC_LNK_DESKTOP 1703
+#define IDC_LNK_OPTION 1704
+#define IDC_LNK_OK 1705
+#define IDC_LNK_CANCEL 1706

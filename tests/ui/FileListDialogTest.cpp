@@ -1,0 +1,154 @@
+#include "resources/DialogIds.h"
+#include "tests/ui/UiFixture.h"
+#include "ui/FileListDialog.h"
+
+namespace {
+
+constexpr COLORREF kGrey = RGB(192, 192, 192);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+
+// The middle of the preview area, read back from the screen.
+COLORREF PreviewPixel(HWND dialog)
+{
+    WindowDc dc(dialog);
+    return GetPixel(dc.get(), 256 + 90, 26 + 67) & 0xFFFFFF;
+}
+
+class FileListDialogTest : public UiTest {
+protected:
+    FileListDialogTest()
+    {
+        folder = temp.Folder("pictures");
+        temp.File("pictures\\b.bmp", SolidBitmap(8, 6, RGB(0, 0, 255)));
+        temp.File("pictures\\a.bmp", SolidBitmap(8, 6, kRed));
+        temp.File("pictures\\notes.txt", "text");
+        temp.File("pictures\\broken.jpg", "not a picture");
+        engine->SetTmpPath(temp.Folder("tmp"));
+    }
+
+    void Show(const std::string& path)
+    {
+        CFileListDialog dialog(path, engine.get());
+        dialog.Show(nullptr);
+    }
+
+    static ModalDriver::Step OnDialog(std::function<void(HWND dialog)> action)
+    {
+        return [action] {
+            const HWND dialog = FindDialog("ファイルリスト");
+            if (dialog == nullptr)
+                return false;
+            action(dialog);
+            return true;
+        };
+    }
+
+    std::string Wallpaper() const { return engine->GetTmpPath() + "\\WALLTMP.bmp"; }
+
+    std::string folder;
+};
+
+TEST_F(FileListDialogTest, ListsTheImagesByNameWithAGreyPreviewAndNoWallpaperButton)
+{
+    ModalDriver driver;
+    driver.Then(OnDialog([](HWND dialog) {
+        EXPECT_EQ(Lines(dialog, IDC_FILELIST_FILES),
+                  (std::vector<std::string>{"a.bmp", "b.bmp", "broken.jpg"}));
+        EXPECT_FALSE(Enabled(dialog, IDC_FILELIST_SET));
+        EXPECT_TRUE(IsDlgButtonChecked(dialog, IDC_FILELIST_PREVIEW));
+        EXPECT_EQ(PreviewPixel(dialog), kGrey);
+        Click(dialog, IDC_FILELIST_CLOSE);
+    }));
+    Show(folder);
+}
+
+TEST_F(FileListDialogTest, AnEmptyOrMissingFolderGivesAnEmptyList)
+{
+    for (const std::string& path : {temp.Folder("empty"), temp / "missing"}) {
+        ModalDriver driver;
+        driver.Then(OnDialog([](HWND dialog) {
+            EXPECT_TRUE(Lines(dialog, IDC_FILELIST_FILES).empty());
+            EXPECT_FALSE(Enabled(dialog, IDC_FILELIST_SET));
+            // Nothing selected: checking the box again draws nothing and says nothing.
+            Click(dialog, IDC_FILELIST_PREVIEW);
+            Click(dialog, IDC_FILELIST_PREVIEW);
+            EXPECT_EQ(PreviewPixel(dialog), kGrey);
+            SendMessageA(dialog, WM_CLOSE, 0, 0);
+        }));
+        Show(path);
+    }
+}
+
+TEST_F(FileListDialogTest, PreviewFollowsTheSelectionAndTheCheckBox)
+{
+    ModalDriver driver;
+    driver.Then(OnDialog([](HWND dialog) {
+        SelectLine(dialog, IDC_FILELIST_FILES, 0);
+        EXPECT_TRUE(Enabled(dialog, IDC_FILELIST_SET));
+        EXPECT_EQ(PreviewPixel(dialog), kRed);
+        Click(dialog, IDC_FILELIST_PREVIEW);
+        EXPECT_EQ(PreviewPixel(dialog), kGrey);
+        Click(dialog, IDC_FILELIST_PREVIEW);
+        EXPECT_EQ(PreviewPixel(dialog), kRed);
+        // Covered and uncovered: the last preview is painted again.
+        InvalidateRect(dialog, nullptr, TRUE);
+        UpdateWindow(dialog);
+        EXPECT_EQ(PreviewPixel(dialog), kRed);
+        Click(dialog, IDC_FILELIST_CLOSE);
+    }));
+    Show(folder);
+}
+
+TEST_F(FileListDialogTest, EnterDoubleClickAndTheButtonSetTheWallpaperAndKeepTheDialog)
+{
+    ModalDriver driver;
+    driver.Then(OnDialog([&](HWND dialog) {
+        SelectLine(dialog, IDC_FILELIST_FILES, 1);
+        SendDlgItemMessageA(dialog, IDC_FILELIST_FILES, WM_KEYUP, VK_RETURN, 0);
+        EXPECT_EQ(SystemWallpaper(), Wallpaper());
+        EXPECT_NE(GetFileAttributesA(Wallpaper().c_str()), INVALID_FILE_ATTRIBUTES);
+        DeleteFileA(Wallpaper().c_str());
+
+        Notify(dialog, IDC_FILELIST_FILES, LBN_DBLCLK);
+        EXPECT_NE(GetFileAttributesA(Wallpaper().c_str()), INVALID_FILE_ATTRIBUTES);
+        DeleteFileA(Wallpaper().c_str());
+
+        Click(dialog, IDC_FILELIST_SET);
+        EXPECT_NE(GetFileAttributesA(Wallpaper().c_str()), INVALID_FILE_ATTRIBUTES);
+        EXPECT_TRUE(IsWindowVisible(dialog));
+        Click(dialog, IDC_FILELIST_CLOSE);
+    }));
+    Show(folder);
+}
+
+TEST_F(FileListDialogTest, AnUndecodableFileShowsItsTextAndTurnsThePreviewOff)
+{
+    std::vector<std::string> boxes;
+    ModalDriver driver;
+    driver
+        .Then(OnDialog([](HWND dialog) {
+            SelectLine(dialog, IDC_FILELIST_FILES, 0);
+            PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_FILELIST_FILES, LBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_FILELIST_FILES)));
+            SendDlgItemMessageA(dialog, IDC_FILELIST_FILES, LB_SETCURSEL, 2, 0);
+        }))
+        .Then(AnswerErrorBox(boxes))
+        .Then([&] {
+            const HWND dialog = FindDialog("ファイルリスト");
+            if (dialog == nullptr || FindDialog("エラー") != nullptr)
+                return false;
+            EXPECT_FALSE(IsDlgButtonChecked(dialog, IDC_FILELIST_PREVIEW));
+            UpdateWindow(dialog);
+            EXPECT_EQ(PreviewPixel(dialog), kGrey);
+            // Off: another file draws nothing until the box is checked again.
+            SelectLine(dialog, IDC_FILELIST_FILES, 0);
+            EXPECT_EQ(PreviewPixel(dialog), kGrey);
+            Click(dialog, IDC_FILELIST_CLOSE);
+            return true;
+        });
+    Show(folder);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_FALSE(boxes[0].empty());
+}
+
+}  // namespace

@@ -1,0 +1,245 @@
+#include "resources/DialogIds.h"
+#include "resources/ResourceIds.h"
+#include "tests/ui/UiFixture.h"
+#include "ui/DialogUtil.h"
+#include "wallpaper/Directory.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <deque>
+
+namespace {
+
+// The folder browser answers with the queued paths, one per opening.
+class FolderPageTest : public UiTest {
+protected:
+    FolderPageTest()
+    {
+        SetFolderBrowserStandIn([this](HWND, const std::string&) {
+            std::string path;
+            if (!browsed.empty()) {
+                path = browsed.front();
+                browsed.pop_front();
+            }
+            return path;
+        });
+    }
+    ~FolderPageTest() override { SetFolderBrowserStandIn(nullptr); }
+
+    std::vector<std::string> Folders() const
+    {
+        std::vector<std::string> folders;
+        engine->GetFolders(folders);
+        return folders;
+    }
+
+    std::deque<std::string> browsed;
+};
+
+// A WM_DROPFILES block naming these paths, as the shell builds it.
+HDROP DropOf(const std::vector<std::string>& paths)
+{
+    std::string names;
+    for (const std::string& path : paths)
+        names += path + '\0';
+    names += '\0';
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + names.size());
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), names.size());
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+HWND OpenMenuWindow()
+{
+    return FindThreadWindow("#32768");
+}
+
+bool MenuItemGrayed(HMENU menu, UINT id)
+{
+    return (GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) != 0;
+}
+
+TEST_F(FolderPageTest, AddingRemovingAndAddingAgainKeepsOneLineAndTheFolder)
+{
+    const std::string a = temp.Folder("a");
+    const std::string b = temp.Folder("b");
+    engine->AddFolder(a, true);
+    browsed = {b, b, a};
+
+    ModalDriver driver;
+    driver
+        .Then(OnPage(0, [&](HWND page) {
+            Click(page, IDC_FOLDER_ADD);
+            Click(page, IDC_FOLDER_ADD);
+            Click(page, IDM_FOLDER_ADD);
+            EXPECT_EQ(Lines(page, IDC_FOLDER_LIST), (std::vector<std::string>{a, b}));
+            SelectLine(page, IDC_FOLDER_LIST, 0);
+            Click(page, IDC_FOLDER_REMOVE);
+            EXPECT_EQ(Lines(page, IDC_FOLDER_LIST), (std::vector<std::string>{b}));
+            browsed = {a};
+            Click(page, IDC_FOLDER_ADD);
+            EXPECT_EQ(Lines(page, IDC_FOLDER_LIST), (std::vector<std::string>{b, a}));
+        }))
+        .Then(PressSheet(PSBTN_OK));
+    ShowSheet();
+
+    EXPECT_EQ(Folders(), (std::vector<std::string>{a, b}));
+}
+
+TEST_F(FolderPageTest, AFolderAddedAndRemovedBeforeOkIsNotAddedButStillRemoved)
+{
+    const std::string a = temp.Folder("a");
+    temp.File("a\\one.bmp", SolidBitmap(2, 2, RGB(1, 2, 3)));
+    engine->AddFolder(a, true);
+    engine->Random();
+    ASSERT_GE(engine->GetRandomPos(), 0);
+    browsed = {temp.Folder("b")};
+
+    ModalDriver driver;
+    driver
+        .Then(OnPage(0, [&](HWND page) {
+            Click(page, IDC_FOLDER_ADD);
+            SelectLine(page, IDC_FOLDER_LIST, 1);
+            Click(page, IDM_FOLDER_REMOVE);
+        }))
+        .Then(PressSheet(PSBTN_OK));
+    ShowSheet();
+
+    EXPECT_EQ(Folders(), (std::vector<std::string>{a}));
+    // Only RemoveFolder rebuilds here, and every rebuild forgets the random pick.
+    EXPECT_EQ(engine->GetRandomPos(), -1);
+}
+
+TEST_F(FolderPageTest, ButtonsAndMenuItemsFollowTheSelection)
+{
+    engine->AddFolder(temp.Folder("a"), true);
+    HWND page = nullptr;
+    ModalDriver driver;
+    driver
+        .Then(OnPage(0, [&](HWND shown) {
+            page = shown;
+            EXPECT_FALSE(Enabled(page, IDC_FOLDER_OPEN));
+            EXPECT_FALSE(Enabled(page, IDC_FOLDER_REMOVE));
+            PostMessageA(GetDlgItem(page, IDC_FOLDER_LIST), WM_RBUTTONDOWN, 0, 0);
+        }))
+        .Then([&] {
+            const HWND menuWindow = OpenMenuWindow();
+            if (menuWindow == nullptr)
+                return false;
+            const HMENU menu = reinterpret_cast<HMENU>(SendMessageA(menuWindow, MN_GETHMENU, 0, 0));
+            EXPECT_FALSE(MenuItemGrayed(menu, IDM_FOLDER_ADD));
+            EXPECT_TRUE(MenuItemGrayed(menu, IDM_FOLDER_OPEN));
+            EXPECT_TRUE(MenuItemGrayed(menu, IDM_FOLDER_REMOVE));
+            EndMenu();
+            return true;
+        })
+        .Do([&] {
+            SelectLine(page, IDC_FOLDER_LIST, 0);
+            EXPECT_TRUE(Enabled(page, IDC_FOLDER_OPEN));
+            EXPECT_TRUE(Enabled(page, IDC_FOLDER_REMOVE));
+            PostMessageA(GetDlgItem(page, IDC_FOLDER_LIST), WM_RBUTTONDOWN, 0, 0);
+        })
+        .Then([&] {
+            const HWND menuWindow = OpenMenuWindow();
+            if (menuWindow == nullptr)
+                return false;
+            const HMENU menu = reinterpret_cast<HMENU>(SendMessageA(menuWindow, MN_GETHMENU, 0, 0));
+            EXPECT_FALSE(MenuItemGrayed(menu, IDM_FOLDER_OPEN));
+            EXPECT_FALSE(MenuItemGrayed(menu, IDM_FOLDER_REMOVE));
+            EndMenu();
+            return true;
+        })
+        .Do([&] {
+            // The right click kept the selection.
+            EXPECT_EQ(SendDlgItemMessageA(page, IDC_FOLDER_LIST, LB_GETCURSEL, 0, 0), 0);
+            Click(page, IDC_FOLDER_REMOVE);
+            EXPECT_FALSE(Enabled(page, IDC_FOLDER_OPEN));
+            EXPECT_FALSE(Enabled(page, IDC_FOLDER_REMOVE));
+        })
+        .Then(PressSheet(PSBTN_CANCEL));
+    ShowSheet();
+}
+
+TEST_F(FolderPageTest, ADropAddsOnlyItsFirstItemAndOnlyAFolder)
+{
+    const std::string first = temp.Folder("first");
+    const std::string second = temp.Folder("second");
+    const std::string file = temp.File("file.bmp");
+
+    ModalDriver driver;
+    driver
+        .Then(OnPage(0, [&](HWND page) {
+            const HWND list = GetDlgItem(page, IDC_FOLDER_LIST);
+            SendMessageA(list, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({first, second})), 0);
+            SendMessageA(list, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({file})), 0);
+            EXPECT_EQ(Lines(page, IDC_FOLDER_LIST), (std::vector<std::string>{first}));
+        }))
+        .Then(PressSheet(PSBTN_OK));
+    ShowSheet();
+
+    EXPECT_EQ(Folders(), (std::vector<std::string>{first}));
+}
+
+TEST_F(FolderPageTest, TemporaryFolderAndEscapeFileAreValidatedOnOk)
+{
+    const std::string tmp = temp.Folder("tmp");
+    const std::string text = temp.File("notes.txt", "text");
+
+    ModalDriver driver;
+    driver
+        .Then(OnPage(0, [&](HWND page) {
+            SetText(page, IDC_TMP_PATH, tmp + "\\");
+            SetText(page, IDC_ESC_PATH, text);
+        }))
+        .Then(PressSheet(PSBTN_OK));
+    ShowSheet();
+    EXPECT_EQ(engine->GetTmpPath(), tmp);
+    EXPECT_EQ(engine->GetEscPath(), "");
+
+    const std::string image = temp.File("escape.bmp", SolidBitmap(2, 2, RGB(0, 0, 255)));
+    ModalDriver second;
+    second
+        .Then(OnPage(0, [&](HWND page) {
+            EXPECT_EQ(Text(page, IDC_TMP_PATH), tmp);
+            SetText(page, IDC_TMP_PATH, text);
+            SetText(page, IDC_ESC_PATH, image);
+        }))
+        .Then(PressSheet(PSBTN_OK));
+    ShowSheet();
+    EXPECT_EQ(engine->GetTmpPath(), GetModuleDirectory());
+    EXPECT_EQ(engine->GetEscPath(), image);
+}
+
+TEST_F(FolderPageTest, DoubleClickOpensTheFileListOfAFolderNotYetApplied)
+{
+    const std::string folder = temp.Folder("new");
+    temp.File("new\\picture.bmp", SolidBitmap(2, 2, RGB(0, 255, 0)));
+    browsed = {folder};
+
+    ModalDriver driver;
+    driver
+        .Then(OnPage(0, [&](HWND page) {
+            Click(page, IDC_FOLDER_ADD);
+            SendDlgItemMessageA(page, IDC_FOLDER_LIST, LB_SETCURSEL, 0, 0);
+            PostMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_FOLDER_LIST, LBN_DBLCLK),
+                         reinterpret_cast<LPARAM>(GetDlgItem(page, IDC_FOLDER_LIST)));
+        }))
+        .Then([] {
+            const HWND list = FindDialog("ファイルリスト");
+            if (list == nullptr)
+                return false;
+            EXPECT_EQ(Lines(list, IDC_FILELIST_FILES), (std::vector<std::string>{"picture.bmp"}));
+            Click(list, IDC_FILELIST_CLOSE);
+            return true;
+        })
+        .Then(PressSheet(PSBTN_CANCEL));
+    ShowSheet();
+
+    EXPECT_TRUE(Folders().empty());
+}
+
+}  // namespace

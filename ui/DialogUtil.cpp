@@ -1,0 +1,111 @@
+#include "ui/DialogUtil.h"
+
+#include "app/UniqueHandle.h"
+#include "ui/ComApartment.h"
+
+#include <commdlg.h>
+#include <shlobj.h>
+
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr int kPathBuffer = MAX_PATH + 1;
+// Filter pairs, each part ending in a zero; the list ends in a second zero.
+constexpr char kImageFilter[] = "画像ファイル (.bmp;.jpg)\0*.bmp; *.jpg\0全てのファイル\0*.*\0";
+
+FolderBrowserStandIn& StandIn()
+{
+    static FolderBrowserStandIn standIn;
+    return standIn;
+}
+
+}  // namespace
+
+bool IsChecked(HWND dialog, int id)
+{
+    return SendDlgItemMessageA(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void SetChecked(HWND dialog, int id, bool checked)
+{
+    SendDlgItemMessageA(dialog, id, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+std::string GetItemText(HWND dialog, int id)
+{
+    char text[kPathBuffer] = {};
+    GetWindowTextA(GetDlgItem(dialog, id), text, kPathBuffer);
+    return text;
+}
+
+void SetItemText(HWND dialog, int id, const std::string& text)
+{
+    SetWindowTextA(GetDlgItem(dialog, id), text.c_str());
+}
+
+std::string GetListBoxSelection(HWND dialog, int id)
+{
+    const LRESULT index = SendDlgItemMessageA(dialog, id, LB_GETCURSEL, 0, 0);
+    if (index == LB_ERR)
+        return "";
+    // Sized by the item itself: a line longer than a path must not overrun the buffer.
+    const LRESULT length = SendDlgItemMessageA(dialog, id, LB_GETTEXTLEN, index, 0);
+    if (length == LB_ERR)
+        return "";
+    std::vector<char> text(static_cast<size_t>(length) + 1);
+    SendDlgItemMessageA(dialog, id, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    return text.data();
+}
+
+std::string BrowseForFolder(HWND owner, const std::string& title)
+{
+    if (StandIn())
+        return StandIn()(owner, title);
+    // The browser needs COM on this thread.
+    ComApartment com;
+    BROWSEINFOA info = {};
+    info.hwndOwner = owner;
+    info.lpszTitle = title.c_str();
+    UniqueCoTaskMemory chosen(SHBrowseForFolderA(&info));
+    if (!chosen)
+        return "";
+    char path[kPathBuffer] = {};
+    if (!SHGetPathFromIDListA(static_cast<LPCITEMIDLIST>(chosen.get()), path))
+        return "";
+    return path;
+}
+
+std::string ChooseImageFile(HWND owner, const std::string& title)
+{
+    char path[kPathBuffer] = {};
+    OPENFILENAMEA dialog = {};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = kImageFilter;
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = path;
+    dialog.nMaxFile = MAX_PATH;
+    dialog.lpstrTitle = title.c_str();
+    dialog.Flags = OFN_FILEMUSTEXIST;
+    if (!GetOpenFileNameA(&dialog))
+        return "";
+    return path;
+}
+
+void CenterOnDesktop(HWND window)
+{
+    RECT own = {};
+    RECT desktop = {};
+    GetWindowRect(window, &own);
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    const int x = (own.left + desktop.right - own.right) / 2;
+    const int y = (own.top + desktop.bottom - own.bottom) / 2;
+    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE);
+}
+
+void SetFolderBrowserStandIn(FolderBrowserStandIn standIn)
+{
+    StandIn() = std::move(standIn);
+}

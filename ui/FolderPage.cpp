@@ -1,0 +1,216 @@
+#include "ui/FolderPage.h"
+
+#include "app/Exception.h"
+#include "app/WallpaperChanger.h"
+#include "resources/DialogIds.h"
+#include "resources/ResourceIds.h"
+#include "ui/DialogUtil.h"
+#include "ui/FileListDialog.h"
+#include "ui/SettingsSheet.h"
+
+#include <shellapi.h>
+#include <shlwapi.h>
+
+#include <algorithm>
+
+namespace {
+
+constexpr char kTemplate[] = "Page_Folder";
+constexpr char kContextMenu[] = "FolderContext";
+constexpr char kFolderTitle[] = "壁紙フォルダ指定";
+constexpr char kTmpTitle[] = "一時フォルダ指定";
+constexpr char kEscTitle[] = "エスケープ壁紙指定";
+
+bool Contains(const std::vector<std::string>& paths, const std::string& path)
+{
+    return std::find(paths.begin(), paths.end(), path) != paths.end();
+}
+
+void Erase(std::vector<std::string>& paths, const std::string& path)
+{
+    paths.erase(std::remove(paths.begin(), paths.end(), path), paths.end());
+}
+
+}  // namespace
+
+HPROPSHEETPAGE CFolderPage::Create(HINSTANCE instance)
+{
+    return CreatePage(instance, kTemplate, PageProcedure<CFolderPage>);
+}
+
+INT_PTR CFolderPage::OnInitDialog(HWND window)
+{
+    window_ = window;
+    list_ = GetDlgItem(window, IDC_FOLDER_LIST);
+    previousListProcedure_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListProcedure)));
+
+    CWallpaperChanger& engine = CurrentEngine();
+    added_.clear();
+    removed_.clear();
+    engine.GetFolders(shown_);
+    for (const std::string& path : shown_)
+        SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    SetItemText(window, IDC_TMP_PATH, engine.GetTmpPath());
+    SetItemText(window, IDC_ESC_PATH, engine.GetEscPath());
+
+    CenterOnDesktop(GetParent(window));
+    contextMenu_.reset(LoadMenuA(reinterpret_cast<HINSTANCE>(
+                                     GetWindowLongPtrA(window, GWLP_HINSTANCE)),
+                                 kContextMenu));
+    if (!contextMenu_)
+        throw CException("failed LoadMenu");
+    return TRUE;
+}
+
+INT_PTR CFolderPage::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    const int id = LOWORD(wParam);
+    const int notification = HIWORD(wParam);
+    if (notification == EN_SETFOCUS) {
+        PostMessageA(reinterpret_cast<HWND>(lParam), EM_SETSEL, 0, -2);
+        return 0;
+    }
+    switch (id) {
+    case IDC_FOLDER_LIST:
+        if (notification == LBN_SELCHANGE)
+            UpdateButtons();
+        else if (notification == LBN_DBLCLK)
+            OpenSelectedFolder();
+        break;
+    case IDC_FOLDER_OPEN:
+    case IDM_FOLDER_OPEN:
+        OpenSelectedFolder();
+        break;
+    case IDC_FOLDER_ADD:
+    case IDM_FOLDER_ADD: {
+        const std::string path = BrowseForFolder(window_, kFolderTitle);
+        if (!path.empty())
+            AddFolder(path);
+        break;
+    }
+    case IDC_TMP_BROWSE: {
+        const std::string path = BrowseForFolder(window_, kTmpTitle);
+        if (!path.empty())
+            SetItemText(window_, IDC_TMP_PATH, path);
+        break;
+    }
+    case IDC_ESC_BROWSE: {
+        const std::string path = ChooseImageFile(window_, kEscTitle);
+        if (!path.empty())
+            SetItemText(window_, IDC_ESC_PATH, path);
+        break;
+    }
+    case IDC_FOLDER_REMOVE:
+    case IDM_FOLDER_REMOVE:
+        RemoveSelectedFolder();
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+INT_PTR CFolderPage::OnApply()
+{
+    CWallpaperChanger& engine = CurrentEngine();
+    engine.SetTmpPath(GetItemText(window_, IDC_TMP_PATH));
+    engine.SetEscPath(GetItemText(window_, IDC_ESC_PATH));
+    for (const std::string& path : added_)
+        engine.AddFolder(path, true);
+    for (const std::string& path : removed_)
+        engine.RemoveFolder(path);
+    return TRUE;
+}
+
+void CFolderPage::AddFolder(const std::string& path)
+{
+    if (Contains(shown_, path) || Contains(added_, path))
+        return;
+    Erase(removed_, path);
+    added_.push_back(path);
+    SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(path.c_str()));
+}
+
+void CFolderPage::RemoveSelectedFolder()
+{
+    const LRESULT index = SendMessageA(list_, LB_GETCURSEL, 0, 0);
+    if (index == LB_ERR)
+        return;
+    const std::string path = GetListBoxSelection(window_, IDC_FOLDER_LIST);
+    Erase(added_, path);
+    Erase(shown_, path);
+    removed_.push_back(path);
+    SendMessageA(list_, LB_DELETESTRING, index, 0);
+    UpdateButtons();
+}
+
+void CFolderPage::UpdateButtons()
+{
+    const bool selected = SendMessageA(list_, LB_GETCURSEL, 0, 0) != LB_ERR;
+    EnableWindow(GetDlgItem(window_, IDC_FOLDER_REMOVE), selected);
+    EnableWindow(GetDlgItem(window_, IDC_FOLDER_OPEN), selected);
+    HMENU popup = GetSubMenu(contextMenu_.get(), 0);
+    const UINT state = MF_BYCOMMAND | (selected ? MF_ENABLED : MF_GRAYED);
+    EnableMenuItem(popup, IDM_FOLDER_REMOVE, state);
+    EnableMenuItem(popup, IDM_FOLDER_OPEN, state);
+}
+
+void CFolderPage::OpenSelectedFolder()
+{
+    const std::string path = GetListBoxSelection(window_, IDC_FOLDER_LIST);
+    if (path.empty())
+        return;
+    CFileListDialog dialog(path, &CurrentEngine());
+    dialog.Show(window_);
+}
+
+void CFolderPage::ShowContextMenu()
+{
+    POINT cursor = {};
+    GetCursorPos(&cursor);
+    TrackPopupMenu(GetSubMenu(contextMenu_.get(), 0), TPM_LEFTBUTTON, cursor.x, cursor.y, 0,
+                   window_, nullptr);
+}
+
+void CFolderPage::OnDropFiles(HDROP drop)
+{
+    char path[MAX_PATH + 1] = {};
+    const UINT length = DragQueryFileA(drop, 0, path, sizeof path);
+    DragFinish(drop);
+    if (length > 0 && PathIsDirectoryA(path))
+        AddFolder(path);
+}
+
+LRESULT CALLBACK CFolderPage::ListProcedure(HWND list, UINT message, WPARAM wParam,
+                                            LPARAM lParam)
+{
+    CFolderPage* page = CurrentInstance<CFolderPage>::Get();
+    if (page == nullptr)
+        return DefWindowProcA(list, message, wParam, lParam);
+    try {
+        return page->OnListMessage(list, message, wParam, lParam);
+    } catch (...) {
+        AbandonSettingsSheet(page->window_);
+        return 0;
+    }
+}
+
+LRESULT CFolderPage::OnListMessage(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_RBUTTONDOWN:
+        // Not passed on: a right click leaves the selection as it is.
+        ShowContextMenu();
+        return 0;
+    case WM_DROPFILES:
+        OnDropFiles(reinterpret_cast<HDROP>(wParam));
+        return 0;
+    case WM_NCDESTROY:
+        SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousListProcedure_));
+        break;
+    default:
+        break;
+    }
+    return CallWindowProcA(previousListProcedure_, list, message, wParam, lParam);
+}

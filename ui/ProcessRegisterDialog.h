@@ -1,0 +1,36 @@
+#pragma once
+#include "ui/CurrentInstance.h"
+#include "ui/ModalFailure.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// Edits a list of program file names, offering the running processes to pick from. The
+// caller's list is replaced only on the dialog's OK.
+class CProcessRegisterDialog : public CurrentInstance<CProcessRegisterDialog> {
+public:
+    explicit CProcessRegisterDialog(std::vector<std::string>& names);
+    CProcessRegisterDialog(const CProcessRegisterDialog&) = delete;
+    CProcessRegisterDialog& operator=(const CProcessRegisterDialog&) = delete;
+
+    // Runs the dialog modally; a failure inside it closes the dialog and is thrown here.
+    void Show(HWND owner);
+
+private:
+    static INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam,
+                                            LPARAM lParam);
+    INT_PTR OnMessage(HWND dialog, UINT message, WPARAM wParam);
+    void OnInitDialog(HWND dialog);
+    void OnCommand(int id, int notification);
+    void ReadRunningProcesses();
+    void AddSelectedProcess();
+    void RemoveSelectedName();
+    void EnableForSelection(int listId, int buttonId);
+
+    std::vector<std::string>& names_;
+    std::vector<std::string> working_;
+    HWND dialog_ = nullptr;
+    ModalFailure failure_;
+};

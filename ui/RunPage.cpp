@@ -1,0 +1,81 @@
+#include "ui/RunPage.h"
+
+#include "app/WallpaperChanger.h"
+#include "resources/DialogIds.h"
+#include "ui/DialogUtil.h"
+#include "ui/SettingsSheet.h"
+#include "ui/ShortcutDialog.h"
+
+#include <string>
+
+namespace {
+
+constexpr char kTemplate[] = "Page_Run";
+constexpr char kFileTitle[] = "ファイル指定";
+constexpr int kOptionCount = 3;
+
+// Index of the first checked radio of the group starting at firstId; keeps option if none.
+void ReadRadioGroup(HWND window, int firstId, std::int32_t& option)
+{
+    for (int i = 0; i < kOptionCount; ++i) {
+        if (IsChecked(window, firstId + i)) {
+            option = i;
+            return;
+        }
+    }
+}
+
+void ChooseInto(HWND window, int editId)
+{
+    const std::string path = ChooseImageFile(window, kFileTitle);
+    if (!path.empty())
+        SetItemText(window, editId, path);
+}
+
+}  // namespace
+
+HPROPSHEETPAGE CRunPage::Create(HINSTANCE instance)
+{
+    return CreatePage(instance, kTemplate, PageProcedure<CRunPage>);
+}
+
+INT_PTR CRunPage::OnInitDialog(HWND window)
+{
+    window_ = window;
+    const RunQuitSettings& runQuit = CurrentEngine().runQuit;
+    if (runQuit.runOption >= 0 && runQuit.runOption < kOptionCount)
+        SetChecked(window, IDC_RUN_NONE + runQuit.runOption, true);
+    if (runQuit.quitOption >= 0 && runQuit.quitOption < kOptionCount)
+        SetChecked(window, IDC_QUIT_NONE + runQuit.quitOption, true);
+    SetItemText(window, IDC_RUN_PATH, runQuit.runPath);
+    SetItemText(window, IDC_QUIT_PATH, runQuit.quitPath);
+    return TRUE;
+}
+
+INT_PTR CRunPage::OnCommand(WPARAM wParam, LPARAM)
+{
+    switch (LOWORD(wParam)) {
+    case IDC_RUN_BROWSE:
+        ChooseInto(window_, IDC_RUN_PATH);
+        break;
+    case IDC_QUIT_BROWSE:
+        ChooseInto(window_, IDC_QUIT_PATH);
+        break;
+    case IDC_SHORTCUT:
+        CShortcutDialog().Show(window_);
+        break;
+    default:
+        break;
+    }
+    return TRUE;
+}
+
+INT_PTR CRunPage::OnApply()
+{
+    RunQuitSettings& runQuit = CurrentEngine().runQuit;
+    ReadRadioGroup(window_, IDC_RUN_NONE, runQuit.runOption);
+    ReadRadioGroup(window_, IDC_QUIT_NONE, runQuit.quitOption);
+    runQuit.SetRunPath(GetItemText(window_, IDC_RUN_PATH));
+    runQuit.SetQuitPath(GetItemText(window_, IDC_QUIT_PATH));
+    return TRUE;
+}

@@ -1,0 +1,147 @@
+#include "ui/ShortcutDialog.h"
+
+#include "app/Exception.h"
+#include "app/UniqueHandle.h"
+#include "ui/ComApartment.h"
+#include "resources/DialogIds.h"
+#include "ui/DialogUtil.h"
+
+#include <shlobj.h>
+
+#include <array>
+
+namespace {
+
+constexpr char kTemplate[] = "DLG_LNK";
+constexpr char kLinkName[] = "\\Tessel.lnk";
+constexpr char kDescription[] = "Tesselのショートカット";
+
+struct StartOption {
+    const char* text;
+    const char* arguments;
+};
+
+constexpr std::array<StartOption, 7> kStartOptions = {{
+    {"なし", ""},
+    {"壁紙変更", "/W"},
+    {"次のファイル", "/N"},
+    {"前のファイル", "/P"},
+    {"ランダム変更", "/R"},
+    {"エスケープ", "/E"},
+    {"壁紙クリア", "/C"},
+}};
+
+void WriteShortcut(int specialFolder, const std::string& arguments)
+{
+    UniqueCoTaskMemory folder;
+    LPITEMIDLIST list = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, specialFolder, &list)))
+        throw CException("regist_link");
+    folder.reset(list);
+    char folderPath[MAX_PATH + 1] = {};
+    if (!SHGetPathFromIDListA(list, folderPath))
+        throw CException("regist_link");
+    const std::string linkPath = std::string(folderPath) + kLinkName;
+
+    char target[MAX_PATH + 1] = {};
+    if (GetModuleFileNameA(nullptr, target, MAX_PATH) == 0)
+        throw CException("regist_link");
+
+    ComPtr<IShellLinkA> link;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                reinterpret_cast<void**>(link.put()))))
+        throw CException("regist_link");
+    ComPtr<IPersistFile> file;
+    if (FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.put()))))
+        throw CException("regist_link");
+    if (!arguments.empty() && FAILED(link->SetArguments(arguments.c_str())))
+        throw CException("regist_link");
+    link->SetPath(target);
+    link->SetDescription(kDescription);
+
+    wchar_t widePath[MAX_PATH + 1] = {};
+    MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, widePath, MAX_PATH);
+    file->Save(widePath, TRUE);
+}
+
+}  // namespace
+
+void CreateShortcut(int specialFolder, const std::string& arguments)
+{
+    ComApartment com;
+    if (!com.Initialized())
+        return;
+    try {
+        WriteShortcut(specialFolder, arguments);
+    } catch (const CException&) {
+        // Not reported: the dialog closes as after success.
+    }
+}
+
+void CShortcutDialog::Show(HWND owner)
+{
+    DialogBoxParamA(GetModuleHandleA(nullptr), kTemplate, owner, DialogProcedure, 0);
+    failure_.RethrowIfAny();
+}
+
+INT_PTR CALLBACK CShortcutDialog::DialogProcedure(HWND dialog, UINT message, WPARAM wParam,
+                                                  LPARAM)
+{
+    CShortcutDialog* self = CurrentInstance<CShortcutDialog>::Get();
+    if (self == nullptr)
+        return FALSE;
+    try {
+        return self->OnMessage(dialog, message, wParam);
+    } catch (...) {
+        self->failure_.Capture();
+        EndDialog(dialog, 0);
+        return TRUE;
+    }
+}
+
+INT_PTR CShortcutDialog::OnMessage(HWND dialog, UINT message, WPARAM wParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        OnInitDialog(dialog);
+        return TRUE;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDC_LNK_OK) {
+            OnOk();
+            EndDialog(dialog, 0);
+        } else if (LOWORD(wParam) == IDC_LNK_CANCEL) {
+            EndDialog(dialog, 0);
+        }
+        return TRUE;
+    case WM_CLOSE:
+        EndDialog(dialog, 0);
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+void CShortcutDialog::OnInitDialog(HWND dialog)
+{
+    dialog_ = dialog;
+    for (size_t i = 0; i < kStartOptions.size(); ++i)
+        SendDlgItemMessageA(dialog, IDC_LNK_OPTION, CB_INSERTSTRING, i,
+                            reinterpret_cast<LPARAM>(kStartOptions[i].text));
+    SendDlgItemMessageA(dialog, IDC_LNK_OPTION, CB_SETCURSEL, 0, 0);
+    SetChecked(dialog, IDC_LNK_STARTUP, true);
+}
+
+void CShortcutDialog::OnOk()
+{
+    const LRESULT index = SendDlgItemMessageA(dialog_, IDC_LNK_OPTION, CB_GETCURSEL, 0, 0);
+    const std::string arguments =
+        index >= 0 && static_cast<size_t>(index) < kStartOptions.size()
+            ? kStartOptions[static_cast<size_t>(index)].arguments
+            : "";
+    int folder = CSIDL_STARTUP;
+    if (IsChecked(dialog_, IDC_LNK_SENDTO))
+        folder = CSIDL_SENDTO;
+    if (IsChecked(dialog_, IDC_LNK_DESKTOP))
+        folder = CSIDL_DESKTOP;
+    CreateShortcut(folder, arguments);
+}

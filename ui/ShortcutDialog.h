@@ -1,0 +1,32 @@
+#pragma once
+#include "ui/CurrentInstance.h"
+#include "ui/ModalFailure.h"
+
+#include <windows.h>
+
+#include <string>
+
+// Writes a shortcut "Tessel.lnk" to this program, optionally with a one-shot switch, into
+// the Startup folder, the SendTo folder or the desktop. Written at once, whatever the
+// settings sheet does afterwards.
+class CShortcutDialog : public CurrentInstance<CShortcutDialog> {
+public:
+    CShortcutDialog() = default;
+
+    // Runs the dialog modally; a failure inside it closes the dialog and is thrown here.
+    void Show(HWND owner);
+
+private:
+    static INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam,
+                                            LPARAM lParam);
+    INT_PTR OnMessage(HWND dialog, UINT message, WPARAM wParam);
+    void OnInitDialog(HWND dialog);
+    void OnOk();
+
+    HWND dialog_ = nullptr;
+    ModalFailure failure_;
+};
+
+// Writes <special folder>\Tessel.lnk to this program with the arguments ("" for none),
+// replacing one that is there. Any failure leaves things as they are, silently.
+void CreateShortcut(int specialFolder, const std::string& arguments);

@@ -1,0 +1,13 @@
+set(TESSEL_UI_WIN32
+  DialogUtil.cpp
+  FileListDialog.cpp
+  FolderPage.cpp
+  HotkeyPage.cpp
+  OptionPage.cpp
+  ProcessRegisterDialog.cpp
+  PropertyPage.cpp
+  RunPage.cpp
+  SettingsSheet.cpp
+  ShortcutDialog.cpp
+  SpiPage.cpp
+)
