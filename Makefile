@@ -1,12 +1,13 @@
 # make run   — install what is missing, build, start Tessel.exe under Wine
 # make test  — install what is missing, build everything, run every test
+# make package — the release ZIP (build/win/Tessel-<version>-win32.zip)
 BUILD := build
 CMAKE_WIN := cmake -S . -B $(BUILD)/win -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	-DCMAKE_TOOLCHAIN_FILE=cmake/i686-w64-mingw32.cmake
 CMAKE_NATIVE := cmake -S . -B $(BUILD)/native -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 	-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 
-.PHONY: run test setup build-win build-native clean
+.PHONY: run test package setup build-win build-native clean
 
 setup:
 	@tools/setup
@@ -24,6 +25,9 @@ run: build-win
 
 test: build-win build-native
 	tools/run-tests $(BUILD)
+
+package: build-win
+	cd $(BUILD)/win && cpack -G ZIP
 
 clean:
 	rm -rf $(BUILD)

@@ -1,7 +1,49 @@
+#include "app/CommandLine.h"
+#include "app/Exception.h"
+#include "app/MainWindow.h"
+#include "app/OneShot.h"
+#include "app/WallpaperChanger.h"
+
 #include <windows.h>
 
-// The resident run, one-shot switches and path runs join here with the engine (issue #6).
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+namespace {
+
+// The mutex name is also the window class name; the title is the product name.
+constexpr char kInstanceName[] = "BRINDLECOVE_02";
+constexpr char kTitle[] = "Tesselwane";
+
+int RunResident(HINSTANCE instance)
 {
-    return 0;
+    // Never closed: the system releases it when the process ends.
+    CreateMutexA(nullptr, TRUE, kInstanceName);
+    if (GetLastError() == ERROR_ALREADY_EXISTS)
+        return 1;
+    CWallpaperChanger engine;
+    CMainWindow window(&engine);
+    window.Create(instance, kInstanceName, kTitle);
+    return window.RunMessageLoop();
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
+{
+    try {
+        const std::string line = StripQuotes(commandLine);
+        switch (ClassifyCommandLine(line)) {
+        case RunKind::Resident:
+            return RunResident(instance);
+        case RunKind::OneShot:
+            return RunOneShot(line[1]);
+        case RunKind::Path: {
+            CWallpaperChanger engine;
+            engine.Load(nullptr);
+            OpenPath(engine, line);
+            return 0;
+        }
+        }
+    } catch (const CException& failure) {
+        failure.ShowMessage();
+    }
+    return 1;
 }

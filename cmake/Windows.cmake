@@ -8,12 +8,17 @@ add_compile_options(-fexec-charset=CP932 -msse2 -mfpmath=sse -ffp-contract=off)
 add_link_options(-static -static-libgcc -static-libstdc++)
 # Programs and libraries side by side, so every test program finds the hook library.
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+add_subdirectory(hook)
 
 add_library(tessel_core STATIC ${TESSEL_PORTABLE_SOURCES} ${TESSEL_WIN32_SOURCES})
 target_include_directories(tessel_core PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(tessel_core PUBLIC shlwapi)
+target_link_libraries(tessel_core PUBLIC comctl32 shlwapi ole32 oleaut32 uuid tesselsub_imports)
 tessel_warnings(tessel_core)
 
-add_executable(Tessel WIN32 app/WinMain.cpp resources/Tessel.rc)
+add_executable(Tessel WIN32 app/WinMain.cpp resources/Tessel.rc resources/Dialogs.rc)
 target_link_libraries(Tessel PRIVATE tessel_core)
 tessel_warnings(Tessel)
+
+add_subdirectory(plugins)
+add_subdirectory(tests/plugins)
+include(cmake/Package.cmake)

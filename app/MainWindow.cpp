@@ -1,0 +1,363 @@
+#include "app/MainWindow.h"
+
+#include "app/Exception.h"
+#include "app/WallpaperChanger.h"
+#include "resources/ResourceIds.h"
+#include "ui/FileListDialog.h"
+#include "ui/SettingsSheet.h"
+#include "wallpaper/Directory.h"
+
+#include <commctrl.h>
+
+#include <exception>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr UINT kTrayMessage = WM_USER + 1;
+constexpr UINT kShowMenuMessage = WM_USER + 2;
+constexpr UINT kTrayIconId = 4649;
+constexpr UINT_PTR kTimerId = 100;
+constexpr UINT kMinute = 60000;
+constexpr UINT kFolderMenuPosition = 5;
+constexpr unsigned kMaxFolderItems = 256;
+constexpr char kTip[] = "Tesselwane";
+constexpr char kFolderMenuText[] = "ファイルリスト(&L)";
+constexpr char kHelpFile[] = "\\help\\help.htm";
+
+// Process-wide state of the window procedure.
+CMainWindow* g_instance = nullptr;
+bool g_error = false;     // an error box of a handler is open: answer everything with 0
+bool g_menuOpen = false;  // the tray menu is being tracked
+
+// The NOTIFYICONDATA layout with the 64-byte tip, which every shell accepts.
+constexpr DWORD kTrayDataSize = 88;
+static_assert(NOTIFYICONDATAA_V1_SIZE == kTrayDataSize, "tray record layout");
+
+}  // namespace
+
+CMainWindow::CMainWindow(CWallpaperChanger* engine) : engine_(engine)
+{
+    g_instance = this;
+}
+
+CMainWindow::~CMainWindow()
+{
+    Destroy();
+    g_instance = nullptr;
+}
+
+void CMainWindow::Create(HINSTANCE instance, const char* className, const char* title)
+{
+    WNDCLASSA windowClass = {};
+    windowClass.style = CS_BYTEALIGNCLIENT | CS_BYTEALIGNWINDOW;
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_APPLICATION_ICON));
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
+    windowClass.lpszClassName = className;
+    if (!RegisterClassA(&windowClass))
+        throw CException("failed RegisterClass");
+
+    hwnd_ = CreateWindowExA(WS_EX_CONTROLPARENT, className, title, WS_OVERLAPPEDWINDOW,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                            nullptr, instance, nullptr);
+    if (hwnd_ == nullptr)
+        throw CException("failed CreateWindow");
+
+    menu_.reset(LoadMenuA(instance, "MainMenu"));
+    if (!menu_)
+        throw CException("failed LoadMenu");
+
+    AddTrayIcon();
+
+    INITCOMMONCONTROLSEX controls = {sizeof controls,
+                                     ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_HOTKEY_CLASS};
+    InitCommonControlsEx(&controls);
+    timerId_ = SetTimer(hwnd_, kTimerId, kMinute, nullptr);
+    // Explorer restarts re-create the taskbar and forget every tray icon.
+    taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
+
+    engine_->Load(hwnd_);
+    loaded_ = true;
+    UpdateTrayIcon();
+}
+
+void CMainWindow::AddTrayIcon()
+{
+    const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd_, GWLP_HINSTANCE));
+    iconPaused_.reset(static_cast<HICON>(
+        LoadImageA(instance, MAKEINTRESOURCEA(IDI_TRAY_PAUSED), IMAGE_ICON, 16, 16, 0)));
+    iconRunning_.reset(static_cast<HICON>(
+        LoadImageA(instance, MAKEINTRESOURCEA(IDI_TRAY_RUNNING), IMAGE_ICON, 16, 16, 0)));
+    if (!iconPaused_ || !iconRunning_)
+        throw CException("failed LoadIcon");
+
+    trayData_ = {};
+    trayData_.cbSize = kTrayDataSize;
+    trayData_.hWnd = hwnd_;
+    trayData_.uID = kTrayIconId;
+    trayData_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    trayData_.uCallbackMessage = kTrayMessage;
+    trayData_.hIcon = iconPaused_.get();
+    lstrcpynA(trayData_.szTip, kTip, 64);
+    if (!Shell_NotifyIconA(NIM_ADD, &trayData_))
+        throw CException("failed Shell_NotifyIcon");
+    trayAdded_ = true;
+}
+
+void CMainWindow::UpdateTrayIcon()
+{
+    trayData_.hIcon = engine_->options.noAutoChange ? iconPaused_.get() : iconRunning_.get();
+    trayData_.uFlags = NIF_ICON;
+    Shell_NotifyIconA(NIM_MODIFY, &trayData_);
+}
+
+int CMainWindow::RunMessageLoop()
+{
+    MSG message;
+    int result = 0;
+    while ((result = GetMessageA(&message, nullptr, 0, 0)) != 0) {
+        if (result == -1)
+            break;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    engine_->Save();
+    return result == 0 ? static_cast<int>(message.wParam) : 1;
+}
+
+void CMainWindow::Destroy()
+{
+    if (timerId_ != 0) {
+        KillTimer(hwnd_, timerId_);
+        timerId_ = 0;
+    }
+    if (trayAdded_) {
+        trayData_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+        Shell_NotifyIconA(NIM_DELETE, &trayData_);
+        trayAdded_ = false;
+    }
+    iconPaused_.reset();
+    iconRunning_.reset();
+    menu_.reset();
+}
+
+LRESULT CALLBACK CMainWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
+                                         LPARAM lParam)
+{
+    if (g_error)
+        return 0;
+    CMainWindow* self = g_instance;
+    if (self == nullptr)
+        return DefWindowProcA(window, message, wParam, lParam);
+    // No exception may leave a window procedure: it would end the program.
+    std::string failure;
+    try {
+        return self->HandleMessage(window, message, wParam, lParam);
+    } catch (const CException& error) {
+        failure = error.Message();
+    } catch (const std::exception& error) {
+        failure = error.what();
+    }
+    g_error = true;
+    MessageBoxA(nullptr, failure.c_str(), nullptr, MB_OK);
+    g_error = false;
+    PostQuitMessage(1);
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+LRESULT CMainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // Adding the tray icon lets sent messages in before the engine has loaded; acting on
+    // them then would run commands on an empty list, and an end-of-logon save would
+    // overwrite the stored folders with it.
+    if (!loaded_ && message != WM_DESTROY)
+        return DefWindowProcA(window, message, wParam, lParam);
+    switch (message) {
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    case WM_ENDSESSION:
+        engine_->Save();
+        return 0;
+    case WM_COMMAND:
+        OnCommand(LOWORD(wParam));
+        return 0;
+    case WM_TIMER:
+        if (!busy_)
+            engine_->Tick();
+        return 0;
+    case WM_HOTKEY:
+        if (!busy_) {
+            engine_->DoAction(static_cast<std::int32_t>(wParam));
+            UpdateTrayIcon();
+        }
+        return 0;
+    case kTrayMessage:
+        OnTrayNotify(lParam);
+        return 0;
+    case kShowMenuMessage:
+        ShowTrayMenu();
+        return 0;
+    default:
+        break;
+    }
+    if (taskbarCreated_ != 0 && message == taskbarCreated_ && trayAdded_) {
+        trayData_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+        trayData_.hIcon = engine_->options.noAutoChange ? iconPaused_.get() : iconRunning_.get();
+        Shell_NotifyIconA(NIM_ADD, &trayData_);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void CMainWindow::OnTrayNotify(LPARAM mouseMessage)
+{
+    switch (mouseMessage) {
+    case WM_LBUTTONDOWN:
+        if (!busy_) {
+            engine_->DoIconClickAction();
+            UpdateTrayIcon();
+        }
+        break;
+    case WM_RBUTTONDOWN:
+        SetForegroundWindow(hwnd_);
+        PostMessageA(hwnd_, kShowMenuMessage, 0, 0);
+        break;
+    default:
+        break;
+    }
+}
+
+void CMainWindow::ShowTrayMenu()
+{
+    if (busy_ || g_menuOpen)
+        return;
+    g_menuOpen = true;
+    POINT cursor = {};
+    GetCursorPos(&cursor);
+    HMENU popup = GetSubMenu(menu_.get(), 0);
+    UniqueMenu folderMenu = BuildTrayMenu(popup);
+    TrackPopupMenu(popup, TPM_BOTTOMALIGN | TPM_RIGHTALIGN, cursor.x, cursor.y, 0, hwnd_,
+                   nullptr);
+    // Lets the menu close when the user clicks elsewhere.
+    PostMessageA(hwnd_, WM_NULL, 0, 0);
+    if (folderMenu) {
+        // Removing by position detaches the submenu; the owner below destroys it.
+        RemoveMenu(popup, kFolderMenuPosition, MF_BYPOSITION);
+    }
+    g_menuOpen = false;
+}
+
+UniqueMenu CMainWindow::BuildTrayMenu(HMENU popup)
+{
+    SetMenuCheck(IDM_PAUSE, engine_->options.noAutoChange);
+    SetMenuCheck(IDM_SAVER, engine_->options.noSaver);
+    std::vector<std::string> folders;
+    engine_->GetFolders(folders);
+    if (folders.empty())
+        return UniqueMenu();
+
+    UniqueMenu folderMenu(CreatePopupMenu());
+    for (unsigned i = 0; i < folders.size() && i < kMaxFolderItems; ++i) {
+        MENUITEMINFOA item = {};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_ID | MIIM_TYPE;
+        item.fType = MFT_STRING;
+        item.wID = IDM_FOLDER_FIRST + i;
+        item.dwTypeData = folders[i].data();
+        InsertMenuItemA(folderMenu.get(), i, TRUE, &item);
+    }
+    std::string text = kFolderMenuText;
+    MENUITEMINFOA submenu = {};
+    submenu.cbSize = sizeof submenu;
+    submenu.fMask = MIIM_SUBMENU | MIIM_TYPE;
+    submenu.fType = MFT_STRING;
+    submenu.hSubMenu = folderMenu.get();
+    submenu.dwTypeData = text.data();
+    InsertMenuItemA(popup, kFolderMenuPosition, TRUE, &submenu);
+    return folderMenu;
+}
+
+void CMainWindow::SetMenuCheck(UINT id, bool checked)
+{
+    MENUITEMINFOA item = {};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_STATE;
+    item.fState = checked ? MFS_CHECKED : 0;
+    SetMenuItemInfoA(GetSubMenu(menu_.get(), 0), id, FALSE, &item);
+}
+
+void CMainWindow::OnCommand(UINT id)
+{
+    if (id >= IDM_FOLDER_FIRST) {
+        OpenFolderFileList(id - IDM_FOLDER_FIRST);
+        return;
+    }
+    switch (id) {
+    case IDM_EXIT: PostMessageA(hwnd_, WM_CLOSE, 0, 0); break;
+    case IDM_SETTINGS: ShowSettings(); break;
+    case IDM_PAUSE: TogglePause(); break;
+    case IDM_SAVER: ToggleSaver(); break;
+    case IDM_CHANGE: engine_->ChangeWallpaper(); break;
+    case IDM_NEXT: engine_->NextWallpaper(); break;
+    case IDM_PREVIOUS: engine_->PreviousWallpaper(); break;
+    case IDM_ESCAPE: engine_->EscapeWallpaper(); break;
+    case IDM_CLEAR: engine_->ClearWallpaper(); break;
+    case IDM_RANDOM: engine_->RandomWallpaper(); break;
+    case IDM_REFRESH: engine_->Refresh(); break;
+    case IDM_HELP: ShowHelp(); break;
+    default: break;
+    }
+}
+
+void CMainWindow::TogglePause()
+{
+    engine_->options.noAutoChange = !engine_->options.noAutoChange;
+    SetMenuCheck(IDM_PAUSE, engine_->options.noAutoChange);
+    UpdateTrayIcon();
+}
+
+void CMainWindow::ToggleSaver()
+{
+    engine_->options.SetNoSaver(!engine_->options.noSaver);
+    SetMenuCheck(IDM_SAVER, engine_->options.noSaver);
+}
+
+void CMainWindow::ShowSettings()
+{
+    if (busy_)
+        return;
+    busy_ = true;
+    // A failure leaves through the window procedure's handler, which ends the program.
+    CSettingsSheet sheet(engine_);
+    sheet.Show(GetModuleHandleA(nullptr), hwnd_);
+    UpdateTrayIcon();
+    busy_ = false;
+}
+
+void CMainWindow::OpenFolderFileList(unsigned index)
+{
+    if (busy_)
+        return;
+    busy_ = true;
+    std::vector<std::string> folders;
+    engine_->GetFolders(folders);
+    if (index >= folders.size()) {
+        busy_ = false;
+        return;
+    }
+    CFileListDialog dialog(folders[index], engine_);
+    dialog.Show(nullptr);
+    busy_ = false;
+}
+
+void CMainWindow::ShowHelp()
+{
+    const std::string path = GetModuleDirectory() + kHelpFile;
+    // SW_SHOWNORMAL: a browser that is not yet running could otherwise start hidden.
+    ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}

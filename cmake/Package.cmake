@@ -1,0 +1,16 @@
+# The release layout (cmake --install) and its ZIP (make package):
+#   Tessel.exe, tesselsub.dll, help/help.htm, plugins/ifwic.spi, readme.txt
+install(TARGETS Tessel tesselsub RUNTIME DESTINATION .)
+install(TARGETS ifwic LIBRARY DESTINATION plugins RUNTIME DESTINATION plugins)
+install(FILES ${PROJECT_SOURCE_DIR}/help/help.htm DESTINATION help)
+install(FILES ${PROJECT_SOURCE_DIR}/docs/package-readme.txt DESTINATION . RENAME readme.txt)
+
+# Beside the built program too, so the help command works from the build folder.
+configure_file(${PROJECT_SOURCE_DIR}/help/help.htm ${CMAKE_BINARY_DIR}/bin/help/help.htm COPYONLY)
+
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME Tessel)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_FILE_NAME Tessel-${PROJECT_VERSION}-win32)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+include(CPack)

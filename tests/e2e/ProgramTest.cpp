@@ -1,0 +1,311 @@
+#include "settings/RegistryNames.h"
+#include "tests/e2e/TesselRun.h"
+#include "tests/support/MessageBoxWatcher.h"
+#include "tests/support/ScratchRegistry.h"
+#include "tests/support/TempDir.h"
+
+#include <shlwapi.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace RN = RegistryNames;
+
+namespace {
+
+const std::string kRoot = RN::kRootPath;
+
+// Reads a value below the program's root as raw bytes; "<missing>" when absent.
+std::string RawValue(const std::string& subKey, const char* name)
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, (kRoot + subKey).c_str(), 0, KEY_READ, &key)
+        != ERROR_SUCCESS)
+        return "<missing>";
+    const UniqueRegKey owner(key);
+    char data[512] = {};
+    DWORD size = sizeof data;
+    if (RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size)
+        != ERROR_SUCCESS)
+        return "<missing>";
+    return std::string(data, size);
+}
+
+std::string Int32Bytes(int value)
+{
+    return std::string(reinterpret_cast<const char*>(&value), 4);
+}
+
+void WriteValue(const std::string& subKey, const char* name, DWORD type, const void* data,
+                DWORD size)
+{
+    HKEY key = nullptr;
+    RegCreateKeyExA(HKEY_CURRENT_USER, (kRoot + subKey).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                    nullptr, &key, nullptr);
+    const UniqueRegKey owner(key);
+    RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
+}
+
+void WriteInt(const std::string& subKey, const char* name, int value)
+{
+    WriteValue(subKey, name, REG_BINARY, &value, 4);
+}
+
+void WriteText(const std::string& subKey, const char* name, const std::string& value)
+{
+    WriteValue(subKey, name, REG_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1));
+}
+
+// A BMP of w x h 24-bit pixels of one colour.
+std::string SolidBmp(int width, int height, unsigned char blue, unsigned char green,
+                     unsigned char red)
+{
+    const int stride = (width * 3 + 3) & ~3;
+    const int imageSize = stride * height;
+    std::string file(54 + imageSize, '\0');
+    auto put32 = [&](int offset, int value) {
+        for (int i = 0; i < 4; ++i)
+            file[offset + i] = static_cast<char>((value >> (8 * i)) & 0xff);
+    };
+    file[0] = 'B';
+    file[1] = 'M';
+    put32(2, 54 + imageSize);
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, width);
+    put32(22, height);
+    file[26] = 1;
+    file[28] = 24;
+    put32(34, imageSize);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const int at = 54 + y * stride + x * 3;
+            file[at] = static_cast<char>(blue);
+            file[at + 1] = static_cast<char>(green);
+            file[at + 2] = static_cast<char>(red);
+        }
+    }
+    return file;
+}
+
+unsigned long FileSize(const std::string& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
+        return 0;
+    return data.nFileSizeLow;
+}
+
+// Held by the program once its settings have loaded: Ctrl+Alt+Shift+F12 as the
+// "Escape" hotkey, in the hotkey control's encoding and as RegisterHotKey takes it.
+constexpr int kReadyHotkey = 0x077B;
+constexpr UINT kReadyModifiers = MOD_CONTROL | MOD_ALT | MOD_SHIFT;
+
+}  // namespace
+
+class ProgramTest : public testing::Test {
+protected:
+    void SetUp() override { WriteInt(RN::kHotkeyKey, "Escape", kReadyHotkey); }
+
+    // The resident run has created its window and loaded every setting.
+    static bool Loaded(const TesselRun& run)
+    {
+        return run.MainWindow() != nullptr && run.WaitForHotkey(kReadyModifiers, VK_F12);
+    }
+
+    // A folder of three pictures registered as the only wallpaper folder, and the
+    // temporary folder set to a scratch folder.
+    void RegisterPictures()
+    {
+        pictures = dir.Folder("pics");
+        dir.File("pics\\a.bmp", SolidBmp(3, 2, 255, 0, 0));
+        dir.File("pics\\b.bmp", SolidBmp(5, 4, 0, 255, 0));
+        dir.File("pics\\c.bmp", SolidBmp(7, 6, 0, 0, 255));
+        dir.File("pics\\notes.txt", "not a picture");
+        tmp = dir.Folder("tmp");
+        WriteText(RN::kFolderKey, RN::kTmpPath, tmp);
+        WriteText(RN::kFolderKey, RN::kEscPath, "");
+        WriteInt(RN::kFolderKey, RN::kNumFolder, 1);
+        WriteInt(RN::kFolderKey, RN::kCurrentFile, -1);
+        WriteText(std::string(RN::kFolderKey) + RN::kFolderListKey, "0", pictures);
+    }
+
+    std::string Wallpaper() const { return tmp + "\\WALLTMP.bmp"; }
+    int CurrentFile() const
+    {
+        const std::string raw = RawValue(RN::kFolderKey, RN::kCurrentFile);
+        return raw.size() == 4 ? *reinterpret_cast<const int*>(raw.data()) : -99;
+    }
+
+    ProgramRegistry registry;
+    TempDir dir;
+    std::string pictures;
+    std::string tmp;
+};
+
+TEST_F(ProgramTest, FirstResidentStartCreatesEveryKeyWithDefaults)
+{
+    SHDeleteKeyA(HKEY_CURRENT_USER, RN::kRootPath);
+    TesselRun run("");
+    ASSERT_NE(run.MainWindow(), nullptr);
+    // Start/quit settings load last: their key marks the end of the first load.
+    for (int i = 0; i < 1000 && RawValue(RN::kRunQuitKey, RN::kQuitOption) == "<missing>"; ++i)
+        Sleep(20);
+    EXPECT_EQ(RawValue("", RN::kElapsedTime), Int32Bytes(0));
+    for (const char* key : {RN::kFolderKey, RN::kOptionKey, RN::kHotkeyKey, RN::kRunQuitKey,
+                            RN::kSpiKey})
+        EXPECT_NE(RawValue(key, nullptr), "") << key;
+    EXPECT_EQ(RawValue(RN::kOptionKey, RN::kInterval), Int32Bytes(10));
+    EXPECT_EQ(RawValue(RN::kOptionKey, RN::kNotifyAll), std::string(1, '\1'));
+    EXPECT_EQ(RawValue(RN::kHotkeyKey, RN::kLButton), Int32Bytes(0));
+    EXPECT_EQ(RawValue(RN::kSpiKey, RN::kUseSpi), std::string(1, '\0'));
+    HKEY key = nullptr;
+    EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER,
+                            (kRoot + RN::kFolderKey + RN::kFolderListKey).c_str(), 0, KEY_READ,
+                            &key), ERROR_SUCCESS);
+    UniqueRegKey folders(key);
+    EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER,
+                            (kRoot + RN::kOptionKey + RN::kProcessListKey).c_str(), 0, KEY_READ,
+                            &key), ERROR_SUCCESS);
+    UniqueRegKey processes(key);
+
+    TesselRun second("");
+    EXPECT_EQ(second.Wait(), 1);
+    run.Send(WM_COMMAND, 101);
+    EXPECT_EQ(run.Wait(), 0);
+}
+
+TEST_F(ProgramTest, ShortCommandLinesStartTheResidentRun)
+{
+    for (const char* line : {"x", "\"\""}) {
+        TesselRun run(line);
+        EXPECT_TRUE(Loaded(run)) << line;
+        run.Send(WM_COMMAND, 101);
+        EXPECT_EQ(run.Wait(), 0) << line;
+    }
+}
+
+TEST_F(ProgramTest, OneShotSwitchesWalkTheList)
+{
+    RegisterPictures();
+    EXPECT_EQ(TesselRun("/N").Wait(), 0);
+    EXPECT_EQ(CurrentWallpaper(), Wallpaper());
+    EXPECT_EQ(FileSize(Wallpaper()), 54u + 12u * 2u);  // a.bmp: 3x2
+    EXPECT_EQ(CurrentFile(), 0);
+    EXPECT_EQ(TesselRun("/nonsense").Wait(), 0);
+    EXPECT_EQ(FileSize(Wallpaper()), 54u + 16u * 4u);  // b.bmp: 5x4
+    EXPECT_EQ(TesselRun("/P").Wait(), 0);
+    EXPECT_EQ(CurrentFile(), 0);
+    EXPECT_EQ(TesselRun("/X").Wait(), 0);
+    EXPECT_EQ(CurrentFile(), 0);
+    EXPECT_EQ(TesselRun("/R").Wait(), 0);
+    EXPECT_EQ(TesselRun("/C").Wait(), 0);
+    EXPECT_EQ(CurrentWallpaper(), "");
+    EXPECT_EQ(FindWindowA("BRINDLECOVE_02", nullptr), nullptr);
+}
+
+TEST_F(ProgramTest, ChangeWithAnEmptyListSaysSo)
+{
+    TesselRun run("/W");
+    MessageBoxWatcher boxes(run.ProcessId());
+    EXPECT_EQ(run.Wait(), 0);
+    const auto seen = boxes.Boxes();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, "ファイルが見つかりません");
+    EXPECT_EQ(seen[0].caption, "エラー");
+}
+
+TEST_F(ProgramTest, PathRunSetsAnImageOrShowsWhyNot)
+{
+    RegisterPictures();
+    EXPECT_EQ(TesselRun("\"" + pictures + "\\c.bmp\"").Wait(), 0);
+    EXPECT_EQ(CurrentWallpaper(), Wallpaper());
+    EXPECT_EQ(FileSize(Wallpaper()), 54u + 24u * 6u);
+
+    TesselRun text("\"" + pictures + "\\notes.txt\"");
+    MessageBoxWatcher boxes(text.ProcessId());
+    EXPECT_EQ(text.Wait(), 0);
+    const auto seen = boxes.Boxes();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, "サポートしていないフォーマットです");
+    EXPECT_EQ(FileSize(Wallpaper()), 54u + 24u * 6u);
+}
+
+TEST_F(ProgramTest, TimerMinutesChangeOnTheIntervalAndSurviveARestart)
+{
+    RegisterPictures();
+    {
+        TesselRun run("");
+        ASSERT_TRUE(Loaded(run));
+        for (int minute = 0; minute < 9; ++minute)
+            run.Send(WM_TIMER, 100);
+        EXPECT_EQ(CurrentFile(), -1);
+        run.Send(WM_TIMER, 100);
+        EXPECT_EQ(CurrentWallpaper(), Wallpaper());
+        for (int minute = 0; minute < 7; ++minute)
+            run.Send(WM_TIMER, 100);
+        run.Send(WM_COMMAND, 101);
+        EXPECT_EQ(run.Wait(), 0);
+    }
+    EXPECT_EQ(RawValue("", RN::kElapsedTime), Int32Bytes(7));
+    EXPECT_EQ(CurrentFile(), 0);
+    TesselRun restarted("");
+    ASSERT_TRUE(Loaded(restarted));
+    restarted.Send(WM_TIMER, 100);
+    restarted.Send(WM_TIMER, 100);
+    restarted.Send(WM_COMMAND, 103);  // pause: minutes no longer count
+    restarted.Send(WM_TIMER, 100);
+    restarted.Send(WM_COMMAND, 103);
+    restarted.Send(WM_TIMER, 100);
+    restarted.Send(WM_ENDSESSION, TRUE);
+    EXPECT_EQ(CurrentFile(), 1);
+    EXPECT_EQ(RawValue("", RN::kElapsedTime), Int32Bytes(0));
+    restarted.Send(WM_COMMAND, 101);
+    EXPECT_EQ(restarted.Wait(), 0);
+}
+
+TEST_F(ProgramTest, TrayCommandsAndClicksDriveTheEngine)
+{
+    RegisterPictures();
+    TesselRun run("");
+    ASSERT_TRUE(Loaded(run));
+    run.Send(WM_COMMAND, 106);
+    run.Send(WM_COMMAND, 106);
+    run.Send(WM_COMMAND, 107);
+    run.Send(WM_USER + 1, 0, WM_LBUTTONDOWN);  // icon click: change in name order
+    run.Send(WM_ENDSESSION, TRUE);
+    EXPECT_EQ(CurrentFile(), 1);
+    // The saver pause survives an end-of-logon save followed by a normal exit.
+    run.Send(WM_COMMAND, 104);
+    run.Send(WM_ENDSESSION, TRUE);
+    EXPECT_EQ(RawValue(RN::kOptionKey, RN::kNoSaver), std::string(1, '\1'));
+    run.Send(WM_COMMAND, 109);
+    EXPECT_EQ(CurrentWallpaper(), "");
+    run.Send(WM_COMMAND, 101);
+    EXPECT_EQ(run.Wait(), 0);
+    EXPECT_EQ(RawValue(RN::kOptionKey, RN::kNoSaver), std::string(1, '\1'));
+}
+
+TEST_F(ProgramTest, DecodingFailureOnATimerChangeKeepsTheWallpaper)
+{
+    RegisterPictures();
+    dir.File("pics\\0.jpg", "this is not a JPEG");
+    WriteInt(RN::kOptionKey, RN::kInterval, 1);
+    TesselRun run("");
+    MessageBoxWatcher boxes(run.ProcessId());
+    ASSERT_TRUE(Loaded(run));
+    run.Send(WM_COMMAND, 107);  // previous from the start: c.bmp, the last file
+    EXPECT_EQ(FileSize(Wallpaper()), 54u + 24u * 6u);
+    run.Send(WM_TIMER, 100);  // next wraps to 0.jpg, which cannot be decoded
+    const auto seen = boxes.Boxes();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, "failed ole load");
+    EXPECT_EQ(CurrentWallpaper(), Wallpaper());
+    EXPECT_EQ(FileSize(Wallpaper()), 54u + 24u * 6u);
+    run.Send(WM_ENDSESSION, TRUE);
+    EXPECT_EQ(RawValue("", RN::kElapsedTime), Int32Bytes(0));
+    EXPECT_EQ(CurrentFile(), 0);
+    run.Send(WM_COMMAND, 101);
+    EXPECT_EQ(run.Wait(), 0);
+}

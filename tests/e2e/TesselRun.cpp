@@ -1,0 +1,93 @@
+#include "tests/e2e/TesselRun.h"
+
+#include "settings/RegistryNames.h"
+#include "wallpaper/Directory.h"
+
+#include <shlwapi.h>
+
+#include <stdexcept>
+
+TesselRun::TesselRun(const std::string& arguments)
+{
+    const std::string program = GetModuleDirectory() + "\\Tessel.exe";
+    std::string commandLine = "\"" + program + "\"";
+    if (!arguments.empty())
+        commandLine += " " + arguments;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &info))
+        throw std::runtime_error("cannot start " + program);
+    process_.reset(info.hProcess);
+    UniqueKernelHandle(info.hThread).reset();
+    processId_ = info.dwProcessId;
+}
+
+TesselRun::~TesselRun()
+{
+    if (Wait(0) == -1) {
+        TerminateProcess(process_.get(), 99);
+        WaitForSingleObject(process_.get(), 5000);
+    }
+}
+
+long TesselRun::Wait(unsigned long milliseconds)
+{
+    if (WaitForSingleObject(process_.get(), milliseconds) != WAIT_OBJECT_0)
+        return -1;
+    DWORD code = 0;
+    GetExitCodeProcess(process_.get(), &code);
+    return static_cast<long>(code);
+}
+
+HWND TesselRun::MainWindow(unsigned long milliseconds) const
+{
+    for (unsigned long waited = 0;; waited += 20) {
+        HWND window = FindWindowA("BRINDLECOVE_02", "Tesselwane");
+        DWORD owner = 0;
+        if (window != nullptr)
+            GetWindowThreadProcessId(window, &owner);
+        if (owner == processId_)
+            return window;
+        if (waited >= milliseconds)
+            return nullptr;
+        Sleep(20);
+    }
+}
+
+LRESULT TesselRun::Send(UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(MainWindow(), message, wParam, lParam, SMTO_NORMAL, 20000, &result);
+    return static_cast<LRESULT>(result);
+}
+
+bool TesselRun::WaitForHotkey(UINT modifiers, UINT virtualKey, unsigned long milliseconds) const
+{
+    for (unsigned long waited = 0; waited < milliseconds; waited += 20) {
+        if (!RegisterHotKey(nullptr, 1, modifiers, virtualKey))
+            return true;
+        UnregisterHotKey(nullptr, 1);
+        Sleep(20);
+    }
+    return false;
+}
+
+ProgramRegistry::ProgramRegistry()
+{
+    SHDeleteKeyA(HKEY_CURRENT_USER, RegistryNames::kRootPath);
+}
+
+ProgramRegistry::~ProgramRegistry()
+{
+    SHDeleteKeyA(HKEY_CURRENT_USER, RegistryNames::kRootPath);
+}
+
+std::string CurrentWallpaper()
+{
+    char value[MAX_PATH + 1] = {};
+    DWORD size = sizeof value - 1;
+    SHGetValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "Wallpaper", nullptr, value, &size);
+    return value;
+}

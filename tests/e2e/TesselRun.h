@@ -1,0 +1,39 @@
+#pragma once
+#include "app/UniqueHandle.h"
+
+#include <string>
+
+// Runs the real Tessel.exe (beside this test program) with a command line and waits for it.
+class TesselRun {
+public:
+    explicit TesselRun(const std::string& arguments);
+    ~TesselRun();
+    TesselRun(const TesselRun&) = delete;
+    TesselRun& operator=(const TesselRun&) = delete;
+
+    unsigned long ProcessId() const noexcept { return processId_; }
+    // Exit code, or -1 when the program did not end within the time.
+    long Wait(unsigned long milliseconds = 20000);
+    // The hidden main window of a resident run, waited for; null if it never appeared.
+    HWND MainWindow(unsigned long milliseconds = 20000) const;
+    // True once the program holds this hotkey (so its settings have loaded).
+    bool WaitForHotkey(UINT modifiers, UINT virtualKey, unsigned long milliseconds = 20000) const;
+    // Sends a message to the main window and waits until it was handled.
+    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+
+private:
+    UniqueKernelHandle process_;
+    unsigned long processId_ = 0;
+};
+
+// The program's real registry root, removed before and after each test.
+class ProgramRegistry {
+public:
+    ProgramRegistry();
+    ~ProgramRegistry();
+    ProgramRegistry(const ProgramRegistry&) = delete;
+    ProgramRegistry& operator=(const ProgramRegistry&) = delete;
+};
+
+// HKEY_CURRENT_USER\Control Panel\Desktop "Wallpaper", as the system recorded it.
+std::string CurrentWallpaper();
