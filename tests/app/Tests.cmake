@@ -18,3 +18,12 @@ if(WIN32)
   )
   target_link_libraries(app_settings_tests PRIVATE comctl32)
 endif()
+# The program's window and resources, in-process.
+if(WIN32)
+  tessel_test(program_tests
+    app/MainWindowTest.cpp
+    ui/ModalDriver.cpp
+    ${PROJECT_SOURCE_DIR}/resources/Tessel.rc
+    ${PROJECT_SOURCE_DIR}/resources/Dialogs.rc
+  )
+endif()

@@ -1,0 +1,182 @@
+#include "app/MainWindow.h"
+#include "app/WallpaperChanger.h"
+#include "resources/ResourceIds.h"
+#include "tests/support/ScratchRegistry.h"
+#include "tests/ui/ModalDriver.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+#pragma pack(push, 2)
+struct IconGroupEntry {
+    BYTE width, height, colorCount, reserved;
+    WORD planes, bitCount;
+    DWORD bytes;
+    WORD id;
+};
+#pragma pack(pop)
+
+// Width, height and bit depth of each image of an icon resource.
+std::vector<IconGroupEntry> IconImages(int id)
+{
+    const HMODULE self = GetModuleHandleA(nullptr);
+    const HRSRC resource = FindResourceA(self, MAKEINTRESOURCEA(id), RT_GROUP_ICON);
+    if (resource == nullptr)
+        return {};
+    const auto* data = static_cast<const BYTE*>(LockResource(LoadResource(self, resource)));
+    const WORD count = *reinterpret_cast<const WORD*>(data + 4);
+    const auto* entries = reinterpret_cast<const IconGroupEntry*>(data + 6);
+    return std::vector<IconGroupEntry>(entries, entries + count);
+}
+
+std::string ItemText(HMENU menu, UINT position)
+{
+    char text[300] = {};
+    GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
+    return text;
+}
+
+// The tray menu as it is shown: opened through the window, read and closed from inside
+// its modal loop.
+struct ShownMenu {
+    int items = 0;
+    std::string folderItem;
+    int folders = 0;
+    std::string lastFolder;
+    bool pauseChecked = false;
+};
+
+ShownMenu OpenTrayMenu(HWND window)
+{
+    ShownMenu shown;
+    ModalDriver driver;
+    driver.Then([&] {
+        HWND popup = FindWindowA("#32768", nullptr);
+        if (popup == nullptr || !IsWindowVisible(popup))
+            return false;
+        const HMENU menu = reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0));
+        shown.items = GetMenuItemCount(menu);
+        shown.folderItem = ItemText(menu, 5);
+        const HMENU folders = GetSubMenu(menu, 5);
+        shown.folders = folders != nullptr ? GetMenuItemCount(folders) : 0;
+        if (shown.folders > 0)
+            shown.lastFolder = ItemText(folders, shown.folders - 1);
+        shown.pauseChecked = (GetMenuState(menu, IDM_PAUSE, MF_BYCOMMAND) & MF_CHECKED) != 0;
+        EndMenu();
+        return true;
+    });
+    SendMessageA(window, WM_USER + 2, 0, 0);
+    EXPECT_TRUE(driver.Finished());
+    return shown;
+}
+
+}  // namespace
+
+TEST(ProgramResources, IconsHaveTheirSizesAndDepths)
+{
+    const auto application = IconImages(IDI_APPLICATION_ICON);
+    ASSERT_EQ(application.size(), 2u);
+    EXPECT_EQ(application[0].width, 32);
+    EXPECT_EQ(application[1].width, 16);
+    for (const auto& image : application)
+        EXPECT_EQ(image.bitCount, 8);
+    for (int id : {IDI_TRAY_PAUSED, IDI_TRAY_RUNNING}) {
+        const auto tray = IconImages(id);
+        ASSERT_EQ(tray.size(), 1u) << id;
+        EXPECT_EQ(tray[0].width, 16);
+        EXPECT_EQ(tray[0].height, 16);
+        EXPECT_EQ(tray[0].bitCount, 4);
+    }
+    // Two different pictures for paused and running.
+    const HMODULE self = GetModuleHandleA(nullptr);
+    auto bytes = [&](int id) {
+        const HRSRC image = FindResourceA(self, MAKEINTRESOURCEA(IconImages(id)[0].id), RT_ICON);
+        const auto* data = static_cast<const char*>(LockResource(LoadResource(self, image)));
+        return std::string(data, SizeofResource(self, image));
+    };
+    EXPECT_NE(bytes(IDI_TRAY_PAUSED), bytes(IDI_TRAY_RUNNING));
+}
+
+TEST(ProgramResources, MenusHoldTheirCommands)
+{
+    const UniqueMenu main(LoadMenuA(GetModuleHandleA(nullptr), "MAINMENU"));
+    ASSERT_TRUE(main);
+    const HMENU popup = GetSubMenu(main.get(), 0);
+    const UINT expected[] = {IDM_SETTINGS, IDM_REFRESH, IDM_HELP, 0, 0, 0, IDM_PAUSE,
+                             IDM_SAVER, 0, IDM_EXIT};
+    ASSERT_EQ(GetMenuItemCount(popup), 10);
+    for (int i = 0; i < 10; ++i) {
+        if (expected[i] != 0) {
+            EXPECT_EQ(GetMenuItemID(popup, i), expected[i]) << i;
+        }
+    }
+    EXPECT_EQ(ItemText(popup, 9), "終了(&X)");
+    const HMENU change = GetSubMenu(popup, 4);
+    const UINT changeIds[] = {IDM_CHANGE, IDM_NEXT, IDM_PREVIOUS, IDM_RANDOM, IDM_ESCAPE,
+                              IDM_CLEAR};
+    ASSERT_EQ(GetMenuItemCount(change), 6);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(GetMenuItemID(change, i), changeIds[i]);
+
+    const UniqueMenu context(LoadMenuA(GetModuleHandleA(nullptr), "FOLDERCONTEXT"));
+    ASSERT_TRUE(context);
+    const HMENU items = GetSubMenu(context.get(), 0);
+    EXPECT_EQ(GetMenuState(items, IDM_FOLDER_ADD, MF_BYCOMMAND) & MF_GRAYED, 0u);
+    EXPECT_NE(GetMenuState(items, IDM_FOLDER_OPEN, MF_BYCOMMAND) & MF_GRAYED, 0u);
+    EXPECT_NE(GetMenuState(items, IDM_FOLDER_REMOVE, MF_BYCOMMAND) & MF_GRAYED, 0u);
+}
+
+TEST(TrayMenu, FolderSubmenuListsAtMost256AndOnlyWithFolders)
+{
+    ScratchRegistry registry;
+    CWallpaperChanger engine(registry.Root());
+    CMainWindow window(&engine);
+    window.Create(GetModuleHandleA(nullptr), "TesselTrayMenuTest", "Tesselwane");
+
+    ShownMenu empty = OpenTrayMenu(window.GetWindow());
+    EXPECT_EQ(empty.items, 10);
+    EXPECT_EQ(empty.folders, 0);
+    EXPECT_NE(empty.folderItem, "ファイルリスト(&L)");
+    EXPECT_FALSE(empty.pauseChecked);
+
+    for (int i = 0; i < 300; ++i)
+        engine.AddFolder("Q:\\folder" + std::to_string(i), false);
+    engine.options.noAutoChange = true;
+    ShownMenu full = OpenTrayMenu(window.GetWindow());
+    EXPECT_EQ(full.items, 11);
+    EXPECT_EQ(full.folderItem, "ファイルリスト(&L)");
+    EXPECT_EQ(full.folders, 256);
+    EXPECT_EQ(full.lastFolder, "Q:\\folder255");
+    EXPECT_TRUE(full.pauseChecked);
+
+    // The submenu is taken out again once the menu closes.
+    for (int i = 0; i < 300; ++i)
+        engine.RemoveFolder("Q:\\folder" + std::to_string(i));
+    EXPECT_EQ(OpenTrayMenu(window.GetWindow()).items, 10);
+    window.Destroy();
+}
+
+TEST(TrayIcon, ComesBackWhenTheTaskbarIsRecreated)
+{
+    ScratchRegistry registry;
+    CWallpaperChanger engine(registry.Root());
+    CMainWindow window(&engine);
+    window.Create(GetModuleHandleA(nullptr), "TesselTaskbarTest", "Tesselwane");
+
+    NOTIFYICONDATAA probe = {};
+    probe.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    probe.hWnd = window.GetWindow();
+    probe.uID = 4649;
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &probe));
+    // A restarted taskbar has forgotten every icon.
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &probe));
+    EXPECT_FALSE(Shell_NotifyIconA(NIM_MODIFY, &probe));
+    SendMessageA(window.GetWindow(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &probe));
+    window.Destroy();
+    EXPECT_FALSE(Shell_NotifyIconA(NIM_MODIFY, &probe));
+}
