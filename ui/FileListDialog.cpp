@@ -36,13 +36,8 @@ INT_PTR CALLBACK CFileListDialog::DialogProcedure(HWND dialog, UINT message, WPA
     CFileListDialog* self = CurrentInstance<CFileListDialog>::Get();
     if (self == nullptr)
         return FALSE;
-    try {
-        return self->OnMessage(dialog, message, wParam, lParam);
-    } catch (...) {
-        self->failure_.Capture();
-        EndDialog(dialog, 0);
-        return TRUE;
-    }
+    return RunDialogHandler(dialog, self->failure_,
+                            [&] { return self->OnMessage(dialog, message, wParam, lParam); });
 }
 
 LRESULT CALLBACK CFileListDialog::ListProcedure(HWND list, UINT message, WPARAM wParam,

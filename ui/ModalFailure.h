@@ -1,4 +1,6 @@
 #pragma once
+#include <windows.h>
+
 #include <exception>
 #include <utility>
 
@@ -22,3 +24,17 @@ public:
 private:
     std::exception_ptr failure_;
 };
+
+// A modal dialog's message handler, run so that a failure is kept in failure and ends the
+// dialog instead of leaving the dialog procedure.
+template <typename Handler>
+INT_PTR RunDialogHandler(HWND dialog, ModalFailure& failure, Handler&& handler) noexcept
+{
+    try {
+        return handler();
+    } catch (...) {
+        failure.Capture();
+        EndDialog(dialog, 0);
+        return TRUE;
+    }
+}

@@ -34,13 +34,8 @@ INT_PTR CALLBACK CProcessRegisterDialog::DialogProcedure(HWND dialog, UINT messa
     CProcessRegisterDialog* self = CurrentInstance<CProcessRegisterDialog>::Get();
     if (self == nullptr)
         return FALSE;
-    try {
-        return self->OnMessage(dialog, message, wParam);
-    } catch (...) {
-        self->failure_.Capture();
-        EndDialog(dialog, 0);
-        return TRUE;
-    }
+    return RunDialogHandler(dialog, self->failure_,
+                            [&] { return self->OnMessage(dialog, message, wParam); });
 }
 
 INT_PTR CProcessRegisterDialog::OnMessage(HWND dialog, UINT message, WPARAM wParam)

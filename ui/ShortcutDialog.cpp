@@ -90,13 +90,8 @@ INT_PTR CALLBACK CShortcutDialog::DialogProcedure(HWND dialog, UINT message, WPA
     CShortcutDialog* self = CurrentInstance<CShortcutDialog>::Get();
     if (self == nullptr)
         return FALSE;
-    try {
-        return self->OnMessage(dialog, message, wParam);
-    } catch (...) {
-        self->failure_.Capture();
-        EndDialog(dialog, 0);
-        return TRUE;
-    }
+    return RunDialogHandler(dialog, self->failure_,
+                            [&] { return self->OnMessage(dialog, message, wParam); });
 }
 
 INT_PTR CShortcutDialog::OnMessage(HWND dialog, UINT message, WPARAM wParam)
