@@ -200,6 +200,9 @@ TEST_F(ProgramTest, OneShotSwitchesWalkTheList)
     EXPECT_EQ(TesselRun("/X").Wait(), 0);
     EXPECT_EQ(CurrentFile(), 0);
     EXPECT_EQ(TesselRun("/R").Wait(), 0);
+    WriteText(RN::kFolderKey, RN::kEscPath, pictures + "\\c.bmp");
+    EXPECT_EQ(TesselRun("/e").Wait(), 0);
+    EXPECT_EQ(FileSize(Wallpaper()), 54u + 24u * 6u);
     EXPECT_EQ(TesselRun("/C").Wait(), 0);
     EXPECT_EQ(CurrentWallpaper(), "");
     EXPECT_EQ(FindWindowA("BRINDLECOVE_02", nullptr), nullptr);
