@@ -20,5 +20,6 @@ target_link_libraries(Tessel PRIVATE tessel_core)
 tessel_warnings(Tessel)
 
 add_subdirectory(plugins)
+add_subdirectory(tools/benchmarks)
 add_subdirectory(tests/plugins)
 include(cmake/Package.cmake)

@@ -1,5 +1,7 @@
 #include "imaging/OleWallpaperMaker.h"
 
+#include "imaging/BmpFileCheck.h"
+
 namespace {
 
 // The whole file in one fixed global block of exactly its size.
@@ -21,16 +23,34 @@ UniqueGlobal ReadWholeFile(const std::string& path, DWORD& size)
 
 }  // namespace
 
+COleWallpaperMaker::LeftBitmap::~LeftBitmap()
+{
+    // Nothing runs between the picture's release and this check, so the handle cannot
+    // have passed to another object.
+    if (bitmap_ != nullptr && GetObjectType(bitmap_) == OBJ_BITMAP) {
+        const UniqueGdiObject left(bitmap_);
+    }
+}
+
 COleWallpaperMaker::COleWallpaperMaker(const std::string& path)
 {
     DWORD size = 0;
     fileData_ = ReadWholeFile(path, size);
+    // A BMP whose header promises more than the file holds makes the decoder read past the
+    // block (a crash under Wine): refuse it as any other undecodable file.
+    if (!BmpFitsInFile(static_cast<const std::uint8_t*>(fileData_.get()), size))
+        throw CWallpaperException("failed ole load");
     if (CreateStreamOnHGlobal(fileData_.get(), FALSE, stream_.put()) != S_OK)
         throw CWallpaperException("failed create stream");
     if (OleLoadPicture(stream_.get(), static_cast<LONG>(size), TRUE, IID_IPicture,
                        reinterpret_cast<void**>(picture_.put())) != S_OK ||
         !picture_)
         throw CWallpaperException("failed ole load");
+    short type = PICTYPE_UNINITIALIZED;
+    OLE_HANDLE handle = 0;
+    if (picture_->get_Type(&type) == S_OK && type == PICTYPE_BITMAP &&
+        picture_->get_Handle(&handle) == S_OK)
+        leftBitmap_.Watch(reinterpret_cast<HGDIOBJ>(static_cast<UINT_PTR>(handle)));
     picture_->get_Width(&himetricWidth_);
     picture_->get_Height(&himetricHeight_);
 

@@ -22,9 +22,26 @@ private:
     // The picture drawn into a new 24-bit bitmap of its own size.
     UniqueGdiObject DrawToDib24(BITMAPINFO& info, void*& bits) const;
 
-    // In this order so the picture is released first, then the stream, then the block.
+    // Deletes the picture's bitmap if it outlives the picture: Wine's picture service does
+    // not delete it on release, which under a resident run lost a whole decoded picture
+    // (92 MiB for 6000 x 4000) at every change.
+    class LeftBitmap {
+    public:
+        LeftBitmap() = default;
+        LeftBitmap(const LeftBitmap&) = delete;
+        LeftBitmap& operator=(const LeftBitmap&) = delete;
+        ~LeftBitmap();
+        void Watch(HGDIOBJ bitmap) noexcept { bitmap_ = bitmap; }
+
+    private:
+        HGDIOBJ bitmap_ = nullptr;
+    };
+
+    // In this order so the picture is released first, then its left bitmap, the stream and
+    // the block.
     UniqueGlobal fileData_;
     ComPtr<IStream> stream_;
+    LeftBitmap leftBitmap_;
     ComPtr<IPicture> picture_;
     OLE_XSIZE_HIMETRIC himetricWidth_ = 0;
     OLE_YSIZE_HIMETRIC himetricHeight_ = 0;

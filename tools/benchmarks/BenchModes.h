@@ -1,0 +1,10 @@
+#pragma once
+// The modes of tessel_bench; tools/bench runs each in a fresh process.
+#include <string>
+#include <vector>
+
+int RunFolderBench(int runs, const std::vector<std::string>& arguments);
+int RunChangeBench(int runs, const std::vector<std::string>& arguments);
+int RunMemoryBench(const std::vector<std::string>& arguments);
+int RunIdleBench(const std::vector<std::string>& arguments);
+int RunPrepare(const std::vector<std::string>& arguments);
