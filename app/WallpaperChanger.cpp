@@ -6,6 +6,7 @@
 #include "settings/RegistryKey.h"
 #include "settings/RegistryNames.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <ctime>
 #include <utility>
@@ -77,7 +78,10 @@ void CWallpaperChanger::Tick()
 {
     if (!options.IsAutoChangeAllowed())
         return;
-    if (++elapsedMinutes_ >= options.interval) {
+    // A stored count may already be the largest there is: hold it there, never wrap.
+    if (elapsedMinutes_ < INT32_MAX)
+        ++elapsedMinutes_;
+    if (elapsedMinutes_ >= options.interval) {
         ChangeWallpaper();
         elapsedMinutes_ = 0;
     }

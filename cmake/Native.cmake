@@ -28,6 +28,30 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
   if(BUILD_TESTING)
     add_test(NAME imaging_fuzz_smoke COMMAND imaging_fuzz -max_total_time=5 -rss_limit_mb=1024)
   endif()
+
+  # The text and block checks. A smoke run reads its seed corpus from the source tree and
+  # writes what it finds into the build tree, never into the sources.
+  function(tessel_fuzz name corpus)
+    add_executable(${name} ${ARGN})
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+    set_target_properties(${name} PROPERTIES
+      COMPILE_OPTIONS "-O1;-g;-ffp-contract=off;${TESSEL_FUZZ}"
+      LINK_OPTIONS "${TESSEL_FUZZ}")
+    tessel_warnings(${name})
+    if(BUILD_TESTING)
+      set(found ${CMAKE_BINARY_DIR}/fuzz-found/${corpus})
+      file(MAKE_DIRECTORY ${found})
+      add_test(NAME ${name}_smoke
+        COMMAND ${name} -max_total_time=3 -rss_limit_mb=1024
+                ${found} ${PROJECT_SOURCE_DIR}/tests/fuzz/corpus/${corpus})
+    endif()
+  endfunction()
+  tessel_fuzz(file_extension_fuzz file_extension
+    tests/fuzz/FileExtensionFuzz.cpp imaging/FileExtension.cpp)
+  tessel_fuzz(strip_quotes_fuzz strip_quotes tests/fuzz/StripQuotesFuzz.cpp app/CommandLine.cpp)
+  tessel_fuzz(name_order_fuzz name_order tests/fuzz/NameOrderFuzz.cpp wallpaper/Shuffle.cpp)
+  tessel_fuzz(spi_picture_fuzz spi_picture tests/fuzz/SpiPictureFuzz.cpp imaging/SpiPicture.cpp)
+  tessel_fuzz(bmp_file_fuzz bmp_file tests/fuzz/BmpFileFuzz.cpp imaging/BmpFileCheck.cpp)
 endif()
 
 # Google Benchmark of the scaler, optimised and without sanitizers: tools/bench-scaler.

@@ -15,3 +15,4 @@ set(TESSEL_IMAGING_WIN32
 )
 list(APPEND TESSEL_IMAGING_PORTABLE SpiPicture.cpp)
 list(APPEND TESSEL_IMAGING_WIN32 Spi.cpp SpiManager.cpp SpiOptions.cpp SpiWallpaperMaker.cpp)
+list(APPEND TESSEL_IMAGING_PORTABLE BmpFileCheck.cpp)

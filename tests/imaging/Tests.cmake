@@ -35,3 +35,15 @@ if(WIN32)
   )
   add_dependencies(spi_tests ifwic tpic1 tpic2 nogetpicture)
 endif()
+if(WIN32)
+  tessel_test(imaging_hostile_tests
+    imaging/HostileImages.cpp
+    imaging/HostileImageTest.cpp
+    imaging/ImagingTestUtil.cpp
+  )
+  add_dependencies(imaging_hostile_tests ifwic)
+  add_custom_command(TARGET imaging_hostile_tests POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_CURRENT_SOURCE_DIR}/imaging/fixtures
+            $<TARGET_FILE_DIR:imaging_hostile_tests>/imaging-fixtures)
+endif()
+list(APPEND TESSEL_PORTABLE_TESTS imaging/HostileBmpCheckTest.cpp)

@@ -1,0 +1,160 @@
+// Faults under a resident run: the temporary folder, a wallpaper folder or the plug-in folder
+// disappears (or cannot be written) after the program has loaded. Each change then ends in
+// its failure text with the previous wallpaper kept, and nothing stored is lost.
+#include "settings/RegistryNames.h"
+#include "tests/e2e/ReliabilitySupport.h"
+#include "tests/e2e/TesselRun.h"
+#include "tests/imaging/HostileImages.h"
+#include "tests/support/MessageBoxWatcher.h"
+#include "tests/support/TempDir.h"
+#include "wallpaper/Directory.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace RN = RegistryNames;
+
+namespace {
+
+// Ctrl+Alt+Shift+F12 as the "Escape" hotkey: held once the settings have loaded.
+constexpr int kReadyHotkey = 0x077B;
+constexpr WPARAM kNext = 106;
+constexpr WPARAM kExit = 101;
+
+// The sides and pixel rows of a BMP: what the writer's copy of a picture must keep.
+std::string Picture(const std::string& bmp)
+{
+    return bmp.size() < 54 ? bmp : bmp.substr(18, 8) + bmp.substr(54);
+}
+
+std::vector<std::string> Texts(const MessageBoxWatcher& boxes)
+{
+    std::vector<std::string> texts;
+    for (const MessageBoxWatcher::Box& box : boxes.Boxes())
+        texts.push_back(box.text);
+    return texts;
+}
+
+}  // namespace
+
+class FaultTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        WriteInt32(RN::kHotkeyKey, "Escape", kReadyHotkey);
+        pictures = dir.Folder("pics");
+        dir.File("pics\\a.bmp", SolidBmp(3, 2, 255, 0, 0));
+        dir.File("pics\\b.bmp", SolidBmp(5, 4, 0, 255, 0));
+        tmp = dir.Folder("tmp");
+        WriteText(RN::kFolderKey, RN::kTmpPath, tmp);
+        WriteInt32(RN::kFolderKey, RN::kNumFolder, 1);
+        WriteInt32(RN::kFolderKey, RN::kCurrentFile, -1);
+        WriteText(std::string(RN::kFolderKey) + RN::kFolderListKey, "0", pictures);
+    }
+
+    static void Start(TesselRun& run)
+    {
+        ASSERT_NE(run.MainWindow(), nullptr);
+        ASSERT_TRUE(run.WaitForHotkey(MOD_CONTROL | MOD_ALT | MOD_SHIFT, VK_F12));
+    }
+
+    // The stored folder list and position after the run, which no fault may lose.
+    void ExpectFoldersKept(std::int32_t position) const
+    {
+        EXPECT_EQ(ReadStored(RN::kFolderKey, RN::kNumFolder), Int32Value(1));
+        EXPECT_EQ(ReadStored(std::string(RN::kFolderKey) + RN::kFolderListKey, "0"),
+                  TextValue(pictures));
+        EXPECT_EQ(ReadStored(RN::kFolderKey, RN::kCurrentFile), Int32Value(position));
+    }
+
+    std::string Wallpaper() const { return tmp + "\\WALLTMP.bmp"; }
+
+    ProgramRegistry registry;
+    TempDir dir;
+    std::string pictures;
+    std::string tmp;
+};
+
+TEST_F(FaultTest, TemporaryFolderRemovedWhileRunning)
+{
+    TesselRun run("");
+    MessageBoxWatcher boxes(run.ProcessId());
+    Start(run);
+    const std::string before = CurrentWallpaper();
+    RemoveTree(tmp);
+    run.Send(WM_COMMAND, kNext);
+    EXPECT_EQ(Texts(boxes), std::vector<std::string>{"failed CreateFile"});
+    EXPECT_EQ(CurrentWallpaper(), before);
+    // The folder back: the next change works again, from where the list had got to.
+    dir.Folder("tmp");
+    run.Send(WM_COMMAND, kNext);
+    EXPECT_EQ(CurrentWallpaper(), Wallpaper());
+    EXPECT_EQ(Picture(ReadWholeFile(Wallpaper())), Picture(SolidBmp(5, 4, 0, 255, 0)));
+    run.Send(WM_COMMAND, kExit);
+    EXPECT_EQ(run.Wait(), 0);
+    ExpectFoldersKept(1);
+    EXPECT_EQ(ReadStored(RN::kFolderKey, RN::kTmpPath), TextValue(tmp));
+}
+
+TEST_F(FaultTest, WallpaperThatCannotBeReplacedStaysWhole)
+{
+    TesselRun run("");
+    MessageBoxWatcher boxes(run.ProcessId());
+    Start(run);
+    run.Send(WM_COMMAND, kNext);
+    const std::string first = ReadWholeFile(Wallpaper());
+    ASSERT_EQ(Picture(first), Picture(SolidBmp(3, 2, 255, 0, 0)));
+    // A folder where the temporary file would go: the new picture cannot be written at all.
+    dir.Folder("tmp\\WALLTMP.bm~");
+    run.Send(WM_COMMAND, kNext);
+    EXPECT_EQ(Texts(boxes), std::vector<std::string>{"failed CreateFile"});
+    EXPECT_EQ(ReadWholeFile(Wallpaper()), first);
+    EXPECT_EQ(CurrentWallpaper(), Wallpaper());
+    run.Send(WM_COMMAND, kExit);
+    EXPECT_EQ(run.Wait(), 0);
+    ExpectFoldersKept(1);
+}
+
+TEST_F(FaultTest, WallpaperFolderDeletedBetweenScanAndChange)
+{
+    TesselRun run("");
+    MessageBoxWatcher boxes(run.ProcessId());
+    Start(run);
+    run.Send(WM_COMMAND, kNext);
+    const std::string first = ReadWholeFile(Wallpaper());
+    RemoveTree(pictures);
+    run.Send(WM_COMMAND, kNext);
+    EXPECT_EQ(Texts(boxes), std::vector<std::string>{"failed open file"});
+    EXPECT_EQ(ReadWholeFile(Wallpaper()), first);
+    EXPECT_EQ(CurrentWallpaper(), Wallpaper());
+    run.Send(WM_COMMAND, kExit);
+    EXPECT_EQ(run.Wait(), 0);
+    // The folder stays registered: it may be a drive that comes back.
+    ExpectFoldersKept(1);
+}
+
+TEST_F(FaultTest, PluginFolderRemovedAfterLoad)
+{
+    const std::string plugins = dir.Folder("spi");
+    ASSERT_TRUE(CopyFileA((GetModuleDirectory() + "\\plugins\\ifwic.spi").c_str(),
+                          (plugins + "\\ifwic.spi").c_str(), FALSE));
+    WriteStored(RN::kSpiKey, RN::kUseSpi, REG_BINARY, std::string(1, '\1'));
+    WriteText(RN::kSpiKey, RN::kSpiPath, plugins);
+    dir.File("pics\\c.png", SmallPng());
+    TesselRun run("");
+    MessageBoxWatcher boxes(run.ProcessId());
+    Start(run);
+    RemoveTree(plugins);
+    // The plug-in stays loaded: its files may go, what it decodes does not change.
+    run.Send(WM_COMMAND, 107);  // previous from the start: c.png, the last file
+    EXPECT_TRUE(boxes.Boxes().empty());
+    EXPECT_EQ(CurrentWallpaper(), Wallpaper());
+    EXPECT_EQ(ReadWholeFile(Wallpaper()).substr(18, 8), std::string("\x08\0\0\0\x08\0\0\0", 8));
+    run.Send(WM_COMMAND, kExit);
+    EXPECT_EQ(run.Wait(), 0);
+    ExpectFoldersKept(2);
+    EXPECT_EQ(ReadStored(RN::kSpiKey, RN::kSpiPath), TextValue(plugins));
+    EXPECT_EQ(ReadStored(RN::kSpiKey, RN::kUseSpi), FlagValue(true));
+}

@@ -1,0 +1,133 @@
+#include "tests/e2e/ReliabilitySupport.h"
+
+#include "app/UniqueHandle.h"
+#include "settings/RegistryNames.h"
+
+#include <fstream>
+#include <iomanip>
+#include <ostream>
+#include <sstream>
+#include <vector>
+
+namespace {
+
+std::string KeyPath(const std::string& subKey)
+{
+    return RegistryNames::kRootPath + subKey;
+}
+
+}  // namespace
+
+StoredValue ReadStored(const std::string& subKey, const char* name)
+{
+    StoredValue value;
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, KeyPath(subKey).c_str(), 0, KEY_READ, &key)
+        != ERROR_SUCCESS)
+        return value;
+    const UniqueRegKey owner(key);
+    DWORD size = 0;
+    if (RegQueryValueExA(key, name, nullptr, &value.type, nullptr, &size) != ERROR_SUCCESS)
+        return value;
+    std::vector<char> data(size + 1);
+    if (RegQueryValueExA(key, name, nullptr, &value.type, reinterpret_cast<BYTE*>(data.data()),
+                         &size)
+        != ERROR_SUCCESS)
+        return value;
+    value.exists = true;
+    value.bytes.assign(data.data(), size);
+    return value;
+}
+
+void WriteStored(const std::string& subKey, const char* name, DWORD type, const std::string& bytes)
+{
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, KeyPath(subKey).c_str(), 0, nullptr, 0,
+                        KEY_ALL_ACCESS, nullptr, &key, nullptr)
+        != ERROR_SUCCESS)
+        return;
+    const UniqueRegKey owner(key);
+    RegSetValueExA(key, name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
+                   static_cast<DWORD>(bytes.size()));
+}
+
+void WriteInt32(const std::string& subKey, const char* name, std::int32_t value)
+{
+    WriteStored(subKey, name, REG_BINARY, Int32Value(value).bytes);
+}
+
+void WriteText(const std::string& subKey, const char* name, const std::string& text)
+{
+    WriteStored(subKey, name, REG_SZ, TextValue(text).bytes);
+}
+
+StoredValue Int32Value(std::int32_t value)
+{
+    return {true, REG_BINARY, std::string(reinterpret_cast<const char*>(&value), 4)};
+}
+
+StoredValue FlagValue(bool value)
+{
+    return {true, REG_BINARY, std::string(1, value ? '\1' : '\0')};
+}
+
+StoredValue TextValue(const std::string& text)
+{
+    return {true, REG_SZ, text + '\0'};
+}
+
+bool operator==(const StoredValue& a, const StoredValue& b)
+{
+    return a.exists == b.exists && (!a.exists || (a.type == b.type && a.bytes == b.bytes));
+}
+
+void PrintTo(const StoredValue& value, std::ostream* out)
+{
+    if (!value.exists) {
+        *out << "<missing>";
+        return;
+    }
+    *out << "type " << value.type << ", " << value.bytes.size() << " bytes:";
+    for (std::size_t i = 0; i < value.bytes.size() && i < 16; ++i)
+        *out << ' ' << std::hex << std::setw(2) << std::setfill('0')
+             << (static_cast<unsigned>(value.bytes[i]) & 0xff) << std::dec;
+}
+
+std::string SolidBmp(int width, int height, unsigned char blue, unsigned char green,
+                     unsigned char red)
+{
+    const int stride = (width * 3 + 3) & ~3;
+    const int imageSize = stride * height;
+    std::string file(54 + imageSize, '\0');
+    auto put32 = [&](int offset, int value) {
+        for (int i = 0; i < 4; ++i)
+            file[offset + i] = static_cast<char>((value >> (8 * i)) & 0xff);
+    };
+    file[0] = 'B';
+    file[1] = 'M';
+    put32(2, 54 + imageSize);
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, width);
+    put32(22, height);
+    file[26] = 1;
+    file[28] = 24;
+    put32(34, imageSize);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const int at = 54 + y * stride + x * 3;
+            file[at] = static_cast<char>(blue);
+            file[at + 1] = static_cast<char>(green);
+            file[at + 2] = static_cast<char>(red);
+        }
+    }
+    return file;
+}
+
+std::string ReadWholeFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}

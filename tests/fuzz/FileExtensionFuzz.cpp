@@ -1,0 +1,40 @@
+// libFuzzer target: any bytes as a path through FileExtension and IsOleImage.
+#include "imaging/FileExtension.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+namespace {
+
+void Check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view path(reinterpret_cast<const char*>(data), size);
+    const std::string extension = FileExtension(path);
+    const std::size_t dot = path.rfind('.');
+    if (dot == std::string_view::npos) {
+        Check(extension.empty());
+        Check(!IsOleImage(path));
+        return 0;
+    }
+    // Whole tail after the last dot, same length, only A-Z changed and only to a-z.
+    const std::string_view tail = path.substr(dot + 1);
+    Check(extension.size() == tail.size());
+    for (std::size_t i = 0; i < tail.size(); ++i) {
+        const char in = tail[i];
+        const char out = extension[i];
+        Check(in >= 'A' && in <= 'Z' ? out == in - 'A' + 'a' : out == in);
+    }
+    Check(extension.find('.') == std::string::npos);
+    Check(IsOleImage(path) == (extension == "jpg" || extension == "bmp" || extension == "gif"));
+    return 0;
+}
