@@ -2,7 +2,7 @@
 // disappears (or cannot be written) after the program has loaded. Each change then ends in
 // its failure text with the previous wallpaper kept, and nothing stored is lost.
 #include "settings/RegistryNames.h"
-#include "tests/e2e/ReliabilitySupport.h"
+#include "tests/e2e/StoredValues.h"
 #include "tests/e2e/TesselRun.h"
 #include "tests/imaging/HostileImages.h"
 #include "tests/support/MessageBoxWatcher.h"

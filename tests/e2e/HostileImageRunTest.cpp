@@ -2,7 +2,7 @@
 // ends by itself, with one failure box and the previous WALLTMP.bmp untouched, or with a
 // well-formed new wallpaper.
 #include "settings/RegistryNames.h"
-#include "tests/e2e/ReliabilitySupport.h"
+#include "tests/e2e/StoredValues.h"
 #include "tests/e2e/TesselRun.h"
 #include "tests/imaging/HostileImages.h"
 #include "tests/support/MessageBoxWatcher.h"

@@ -1,7 +1,7 @@
 // Every stored value of the program written wrongly or at an extreme, then the real program
 // started, driven and ended: it must run, exit normally and save values it can read again.
 #include "settings/RegistryNames.h"
-#include "tests/e2e/ReliabilitySupport.h"
+#include "tests/e2e/StoredValues.h"
 #include "tests/e2e/TesselRun.h"
 #include "tests/support/MessageBoxWatcher.h"
 #include "tests/support/TempDir.h"

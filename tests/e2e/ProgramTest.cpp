@@ -1,4 +1,5 @@
 #include "settings/RegistryNames.h"
+#include "tests/e2e/StoredValues.h"
 #include "tests/e2e/TesselRun.h"
 #include "tests/support/MessageBoxWatcher.h"
 #include "tests/support/ScratchRegistry.h"
@@ -16,77 +17,25 @@ namespace {
 
 const std::string kRoot = RN::kRootPath;
 
-// Reads a value below the program's root as raw bytes; "<missing>" when absent.
+// A value below the program's root as raw bytes; "<missing>" when absent.
 std::string RawValue(const std::string& subKey, const char* name)
 {
+    const StoredValue value = ReadStored(subKey, name);
+    return value.exists ? value.bytes : "<missing>";
+}
+
+bool KeyExists(const std::string& subKey)
+{
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, (kRoot + subKey).c_str(), 0, KEY_READ, &key)
-        != ERROR_SUCCESS)
-        return "<missing>";
+    const bool exists = RegOpenKeyExA(HKEY_CURRENT_USER, (kRoot + subKey).c_str(), 0, KEY_READ,
+                                      &key) == ERROR_SUCCESS;
     const UniqueRegKey owner(key);
-    char data[512] = {};
-    DWORD size = sizeof data;
-    if (RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size)
-        != ERROR_SUCCESS)
-        return "<missing>";
-    return std::string(data, size);
+    return exists;
 }
 
 std::string Int32Bytes(int value)
 {
     return std::string(reinterpret_cast<const char*>(&value), 4);
-}
-
-void WriteValue(const std::string& subKey, const char* name, DWORD type, const void* data,
-                DWORD size)
-{
-    HKEY key = nullptr;
-    RegCreateKeyExA(HKEY_CURRENT_USER, (kRoot + subKey).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                    nullptr, &key, nullptr);
-    const UniqueRegKey owner(key);
-    RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
-}
-
-void WriteInt(const std::string& subKey, const char* name, int value)
-{
-    WriteValue(subKey, name, REG_BINARY, &value, 4);
-}
-
-void WriteText(const std::string& subKey, const char* name, const std::string& value)
-{
-    WriteValue(subKey, name, REG_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1));
-}
-
-// A BMP of w x h 24-bit pixels of one colour.
-std::string SolidBmp(int width, int height, unsigned char blue, unsigned char green,
-                     unsigned char red)
-{
-    const int stride = (width * 3 + 3) & ~3;
-    const int imageSize = stride * height;
-    std::string file(54 + imageSize, '\0');
-    auto put32 = [&](int offset, int value) {
-        for (int i = 0; i < 4; ++i)
-            file[offset + i] = static_cast<char>((value >> (8 * i)) & 0xff);
-    };
-    file[0] = 'B';
-    file[1] = 'M';
-    put32(2, 54 + imageSize);
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, width);
-    put32(22, height);
-    file[26] = 1;
-    file[28] = 24;
-    put32(34, imageSize);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const int at = 54 + y * stride + x * 3;
-            file[at] = static_cast<char>(blue);
-            file[at + 1] = static_cast<char>(green);
-            file[at + 2] = static_cast<char>(red);
-        }
-    }
-    return file;
 }
 
 unsigned long FileSize(const std::string& path)
@@ -106,7 +55,7 @@ constexpr UINT kReadyModifiers = MOD_CONTROL | MOD_ALT | MOD_SHIFT;
 
 class ProgramTest : public testing::Test {
 protected:
-    void SetUp() override { WriteInt(RN::kHotkeyKey, "Escape", kReadyHotkey); }
+    void SetUp() override { WriteInt32(RN::kHotkeyKey, "Escape", kReadyHotkey); }
 
     // The resident run has created its window and loaded every setting.
     static bool Loaded(const TesselRun& run)
@@ -126,8 +75,8 @@ protected:
         tmp = dir.Folder("tmp");
         WriteText(RN::kFolderKey, RN::kTmpPath, tmp);
         WriteText(RN::kFolderKey, RN::kEscPath, "");
-        WriteInt(RN::kFolderKey, RN::kNumFolder, 1);
-        WriteInt(RN::kFolderKey, RN::kCurrentFile, -1);
+        WriteInt32(RN::kFolderKey, RN::kNumFolder, 1);
+        WriteInt32(RN::kFolderKey, RN::kCurrentFile, -1);
         WriteText(std::string(RN::kFolderKey) + RN::kFolderListKey, "0", pictures);
     }
 
@@ -153,22 +102,16 @@ TEST_F(ProgramTest, FirstResidentStartCreatesEveryKeyWithDefaults)
     for (int i = 0; i < 1000 && RawValue(RN::kRunQuitKey, RN::kQuitOption) == "<missing>"; ++i)
         Sleep(20);
     EXPECT_EQ(RawValue("", RN::kElapsedTime), Int32Bytes(0));
-    for (const char* key : {RN::kFolderKey, RN::kOptionKey, RN::kHotkeyKey, RN::kRunQuitKey,
-                            RN::kSpiKey})
-        EXPECT_NE(RawValue(key, nullptr), "") << key;
+    for (const std::string& key : {std::string(RN::kFolderKey), std::string(RN::kOptionKey),
+                                  std::string(RN::kHotkeyKey), std::string(RN::kRunQuitKey),
+                                  std::string(RN::kSpiKey),
+                                  std::string(RN::kFolderKey) + RN::kFolderListKey,
+                                  std::string(RN::kOptionKey) + RN::kProcessListKey})
+        EXPECT_TRUE(KeyExists(key)) << key;
     EXPECT_EQ(RawValue(RN::kOptionKey, RN::kInterval), Int32Bytes(10));
     EXPECT_EQ(RawValue(RN::kOptionKey, RN::kNotifyAll), std::string(1, '\1'));
     EXPECT_EQ(RawValue(RN::kHotkeyKey, RN::kLButton), Int32Bytes(0));
     EXPECT_EQ(RawValue(RN::kSpiKey, RN::kUseSpi), std::string(1, '\0'));
-    HKEY key = nullptr;
-    EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER,
-                            (kRoot + RN::kFolderKey + RN::kFolderListKey).c_str(), 0, KEY_READ,
-                            &key), ERROR_SUCCESS);
-    UniqueRegKey folders(key);
-    EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER,
-                            (kRoot + RN::kOptionKey + RN::kProcessListKey).c_str(), 0, KEY_READ,
-                            &key), ERROR_SUCCESS);
-    UniqueRegKey processes(key);
 
     TesselRun second("");
     EXPECT_EQ(second.Wait(), 1);
@@ -294,7 +237,7 @@ TEST_F(ProgramTest, DecodingFailureOnATimerChangeKeepsTheWallpaper)
 {
     RegisterPictures();
     dir.File("pics\\0.jpg", "this is not a JPEG");
-    WriteInt(RN::kOptionKey, RN::kInterval, 1);
+    WriteInt32(RN::kOptionKey, RN::kInterval, 1);
     TesselRun run("");
     MessageBoxWatcher boxes(run.ProcessId());
     ASSERT_TRUE(Loaded(run));

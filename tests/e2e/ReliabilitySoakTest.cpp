@@ -1,7 +1,7 @@
 // The resident run driven for 10,000 commands and timer minutes with its GDI and user objects,
 // kernel handles and private memory sampled every 1,000: none of them may grow.
 #include "settings/RegistryNames.h"
-#include "tests/e2e/ReliabilitySupport.h"
+#include "tests/e2e/StoredValues.h"
 #include "tests/e2e/TesselRun.h"
 #include "tests/support/MessageBoxWatcher.h"
 #include "tests/support/TempDir.h"

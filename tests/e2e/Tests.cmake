@@ -1,11 +1,11 @@
 if(WIN32)
-  tessel_test(e2e_tests e2e/TesselRun.cpp e2e/ProgramTest.cpp)
+  tessel_test(e2e_tests e2e/TesselRun.cpp e2e/StoredValues.cpp e2e/ProgramTest.cpp)
   add_dependencies(e2e_tests Tessel)
 endif()
 if(WIN32)
   tessel_test(e2e_hostile_tests
     e2e/TesselRun.cpp
-    e2e/ReliabilitySupport.cpp
+    e2e/StoredValues.cpp
     e2e/HostileSettingsTest.cpp
     e2e/HostileImageRunTest.cpp
     imaging/HostileImages.cpp
@@ -16,14 +16,14 @@ if(WIN32)
             $<TARGET_FILE_DIR:e2e_hostile_tests>/imaging-fixtures)
   tessel_test(e2e_fault_tests
     e2e/TesselRun.cpp
-    e2e/ReliabilitySupport.cpp
+    e2e/StoredValues.cpp
     e2e/FaultTest.cpp
     imaging/HostileImages.cpp
   )
   add_dependencies(e2e_fault_tests Tessel ifwic)
 endif()
 if(WIN32)
-  tessel_test(e2e_soak_tests e2e/TesselRun.cpp e2e/ReliabilitySupport.cpp e2e/ReliabilitySoakTest.cpp)
+  tessel_test(e2e_soak_tests e2e/TesselRun.cpp e2e/StoredValues.cpp e2e/ReliabilitySoakTest.cpp)
   target_link_libraries(e2e_soak_tests PRIVATE psapi)
   add_dependencies(e2e_soak_tests Tessel)
 endif()

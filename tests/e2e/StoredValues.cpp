@@ -1,4 +1,4 @@
-#include "tests/e2e/ReliabilitySupport.h"
+#include "tests/e2e/StoredValues.h"
 
 #include "app/UniqueHandle.h"
 #include "settings/RegistryNames.h"

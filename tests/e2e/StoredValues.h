@@ -1,5 +1,5 @@
 #pragma once
-// Registry and file helpers shared by the hostile-input and fault runs of the real program.
+// Registry and file helpers shared by the runs of the real program.
 #include <windows.h>
 
 #include <cstdint>
