@@ -9,6 +9,7 @@ if(WIN32)
     e2e/HostileSettingsTest.cpp
     e2e/HostileImageRunTest.cpp
     imaging/HostileImages.cpp
+    imaging/TestPng.cpp
   )
   add_dependencies(e2e_hostile_tests Tessel)
   add_custom_command(TARGET e2e_hostile_tests POST_BUILD
@@ -19,6 +20,7 @@ if(WIN32)
     e2e/StoredValues.cpp
     e2e/FaultTest.cpp
     imaging/HostileImages.cpp
+    imaging/TestPng.cpp
   )
   add_dependencies(e2e_fault_tests Tessel ifwic)
 endif()

@@ -1,4 +1,5 @@
 #include "tests/imaging/HostileImages.h"
+#include "tests/imaging/TestPng.h"
 
 #include <cstdint>
 #include <fstream>
@@ -19,52 +20,16 @@ void Put16(std::string& b, std::size_t at, std::uint16_t v)
     b[at + 1] = static_cast<char>(v >> 8);
 }
 
-std::string Be32(std::uint32_t v)
-{
-    return {static_cast<char>(v >> 24), static_cast<char>(v >> 16), static_cast<char>(v >> 8),
-            static_cast<char>(v)};
-}
-
-std::uint32_t Crc32(const std::string& bytes)
-{
-    std::uint32_t crc = 0xFFFFFFFF;
-    for (unsigned char byte : bytes) {
-        crc ^= byte;
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
-    }
-    return ~crc;
-}
-
-std::string PngChunk(const std::string& type, const std::string& data)
-{
-    return Be32(static_cast<std::uint32_t>(data.size())) + type + data + Be32(Crc32(type + data));
-}
-
 }  // namespace
 
 std::string SmallPng()
 {
-    std::string raw;
+    std::string rgba;
     for (int y = 0; y < 8; ++y) {
-        raw += '\0';
         for (int x = 0; x < 8; ++x)
-            raw += std::string{static_cast<char>(x * 30), static_cast<char>(y * 30), '\x40', '\xFF'};
+            rgba += std::string{static_cast<char>(x * 30), static_cast<char>(y * 30), '\x40', '\xFF'};
     }
-    std::uint32_t a = 1;
-    std::uint32_t b = 0;
-    for (unsigned char byte : raw) {
-        a = (a + byte) % 65521;
-        b = (b + a) % 65521;
-    }
-    const auto length = static_cast<std::uint16_t>(raw.size());
-    std::string zlib("\x78\x01\x01\0\0\0\0", 7);
-    Put16(zlib, 3, length);
-    Put16(zlib, 5, static_cast<std::uint16_t>(~length));
-    zlib += raw + Be32(b << 16 | a);
-    const std::string header = Be32(8) + Be32(8) + std::string("\x08\x06\0\0\0", 5);
-    return "\x89PNG\r\n\x1a\n" + PngChunk("IHDR", header) + PngChunk("IDAT", zlib)
-           + PngChunk("IEND", "");
+    return Png(8, 8, rgba);
 }
 
 namespace {
