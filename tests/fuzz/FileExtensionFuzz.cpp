@@ -1,20 +1,11 @@
 // libFuzzer target: any bytes as a path through FileExtension and IsOleImage.
+#include "tests/fuzz/FuzzCheck.h"
 #include "imaging/FileExtension.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
-
-namespace {
-
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -1,5 +1,6 @@
 // libFuzzer target: arbitrary sizes and bytes through the fitting rule, the bilinear fill
 // (checked against the plain reference), the BMP byte counts and the preview layout.
+#include "tests/fuzz/FuzzCheck.h"
 #include "imaging/BilinearFill.h"
 #include "imaging/BitmapLayout.h"
 #include "imaging/DesktopFit.h"
@@ -36,12 +37,6 @@ private:
     const std::uint8_t* data_;
     std::size_t size_;
 };
-
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 // Keeps each run quick: pictures of up to a quarter of a megabyte each way.
 constexpr std::uint32_t kMaxBytes = 1u << 18;

@@ -1,5 +1,6 @@
 // libFuzzer target: names split from the input are shuffled by bytes of the input and sorted
 // by NameLess; the result must be the unsigned byte order whatever the shuffle did.
+#include "tests/fuzz/FuzzCheck.h"
 #include "wallpaper/NameOrder.h"
 #include "wallpaper/Shuffle.h"
 
@@ -12,12 +13,6 @@
 #include <vector>
 
 namespace {
-
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 // Plain unsigned comparison written out, to hold NameLess to.
 bool ReferenceLess(const std::string& a, const std::string& b)

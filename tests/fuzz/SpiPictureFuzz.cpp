@@ -1,6 +1,7 @@
 // libFuzzer target: arbitrary info and pixel blocks, as a plug-in might hand them out, through
 // CheckSpiPicture and NormalizeSpiPicture. Each block sits in its own allocation of exactly its
 // size, so any read past either end is caught by AddressSanitizer.
+#include "tests/fuzz/FuzzCheck.h"
 #include "imaging/SpiPicture.h"
 
 #include <cstddef>
@@ -10,12 +11,6 @@
 #include <vector>
 
 namespace {
-
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 std::uint32_t Le32(const std::uint8_t* p)
 {

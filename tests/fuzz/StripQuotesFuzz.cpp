@@ -1,20 +1,11 @@
 // libFuzzer target: any command line through StripQuotes and ClassifyCommandLine.
+#include "tests/fuzz/FuzzCheck.h"
 #include "app/CommandLine.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
-
-namespace {
-
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
