@@ -9,6 +9,13 @@ bool IsSide(std::int64_t length)
     return length > 0 && length <= std::numeric_limits<std::int32_t>::max();
 }
 
+// A side that truncates to nothing keeps one pixel, so a thin picture still makes a wallpaper.
+std::int64_t Scaled(double length, double scale)
+{
+    const auto scaled = static_cast<std::int64_t>(length * scale);
+    return scaled > 0 ? scaled : 1;
+}
+
 }  // namespace
 
 std::optional<FittedSize> FitSize(std::int64_t width, std::int64_t height,
@@ -25,10 +32,10 @@ std::optional<FittedSize> FitSize(std::int64_t width, std::int64_t height,
         const double s = W / w;
         if (s == 1.0)
             return FittedSize{width, height, true};
-        return FittedSize{desktopWidth, static_cast<std::int64_t>(h * s), false};
+        return FittedSize{desktopWidth, Scaled(h, s), false};
     }
     const double s = H / h;
     if (s == 1.0)
         return FittedSize{width, height, true};
-    return FittedSize{static_cast<std::int64_t>(w * s), desktopHeight, false};
+    return FittedSize{Scaled(w, s), desktopHeight, false};
 }

@@ -10,7 +10,7 @@ struct FittedSize {
     bool copy;
 };
 
-// One side equals the desktop's, the other follows the picture's ratio (truncated, so it
-// may be 0). Empty when the picture or the desktop has no area or is beyond 32-bit sizes.
+// One side equals the desktop's, the other follows the picture's ratio (truncated, but at
+// least 1). Empty when the picture or the desktop has no area or is beyond 32-bit sizes.
 std::optional<FittedSize> FitSize(std::int64_t width, std::int64_t height,
                                   std::int64_t desktopWidth, std::int64_t desktopHeight);

@@ -158,3 +158,40 @@ TEST_F(FaultTest, PluginFolderRemovedAfterLoad)
     EXPECT_EQ(ReadStored(RN::kSpiKey, RN::kSpiPath), TextValue(plugins));
     EXPECT_EQ(ReadStored(RN::kSpiKey, RN::kUseSpi), FlagValue(true));
 }
+
+// Drive T: is a 1 MiB disk that tools/wine-tests mounts for this test.
+TEST_F(FaultTest, FullDiskKeepsThePreviousWallpaper)
+{
+    ULARGE_INTEGER total = {};
+    if (!GetDiskFreeSpaceExA("T:\\", nullptr, &total, nullptr) ||
+        total.QuadPart > 4 * 1024 * 1024)
+        GTEST_SKIP() << "no small disk at T: (tools/wine-tests mounts one where it may)";
+    const std::string full = "T:\\tessel-full";
+    RemoveTree(full);
+    ASSERT_TRUE(CreateDirectoryA(full.c_str(), nullptr));
+    WriteText(RN::kFolderKey, RN::kTmpPath, full);
+    // Sorted between a.bmp and b.bmp: 1,080,054 bytes, more than the disk holds.
+    dir.File("pics\\a2.bmp", SolidBmp(600, 600, 0, 0, 255));
+    const std::string wallpaper = full + "\\WALLTMP.bmp";
+    {
+        TesselRun run("");
+        MessageBoxWatcher boxes(run.ProcessId());
+        Start(run);
+        run.Send(WM_COMMAND, kNext);
+        const std::string first = ReadWholeFile(wallpaper);
+        ASSERT_EQ(Picture(first), Picture(SolidBmp(3, 2, 255, 0, 0)));
+        run.Send(WM_COMMAND, kNext);
+        EXPECT_EQ(Texts(boxes), std::vector<std::string>{"failed WriteBitmap"});
+        EXPECT_EQ(ReadWholeFile(wallpaper), first);
+        EXPECT_EQ(GetFileAttributesA((full + "\\WALLTMP.bm~").c_str()), INVALID_FILE_ATTRIBUTES);
+        EXPECT_EQ(CurrentWallpaper(), wallpaper);
+        // The half-written file is gone, so the next picture that fits is written.
+        run.Send(WM_COMMAND, kNext);
+        EXPECT_EQ(Texts(boxes).size(), 1u);
+        EXPECT_EQ(Picture(ReadWholeFile(wallpaper)), Picture(SolidBmp(5, 4, 0, 255, 0)));
+        run.Send(WM_COMMAND, kExit);
+        EXPECT_EQ(run.Wait(), 0);
+    }
+    RemoveTree(full);
+    ExpectFoldersKept(2);
+}

@@ -12,9 +12,7 @@ if(WIN32)
     imaging/TestPng.cpp
   )
   add_dependencies(e2e_hostile_tests Tessel)
-  add_custom_command(TARGET e2e_hostile_tests POST_BUILD
-    COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_CURRENT_SOURCE_DIR}/imaging/fixtures
-            $<TARGET_FILE_DIR:e2e_hostile_tests>/imaging-fixtures)
+  tessel_imaging_fixtures(e2e_hostile_tests)
   tessel_test(e2e_fault_tests
     e2e/TesselRun.cpp
     e2e/StoredValues.cpp

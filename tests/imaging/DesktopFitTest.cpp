@@ -36,10 +36,10 @@ TEST(FitSize, OneSideTakesTheDesktopsTheOtherTheRatio)
     ExpectFit(500, 1024, 1280, 1024, 500, 1024, true);
 }
 
-TEST(FitSize, ThinSideMayTruncateToZero)
+TEST(FitSize, ThinSideKeepsOnePixel)
 {
-    ExpectFit(100000, 1, 1280, 1024, 1280, 0, false);
-    ExpectFit(1, 100000, 1280, 1024, 0, 1024, false);
+    ExpectFit(100000, 1, 1280, 1024, 1280, 1, false);
+    ExpectFit(1, 100000, 1280, 1024, 1, 1024, false);
 }
 
 TEST(FitSize, EmptyOrOversizedSidesAreRefused)

@@ -28,7 +28,14 @@ TEST(PreviewLayout, WidePictureIsCentredVertically)
 {
     // r = 2: cy = 135 / 1.5 = 90; y = (135 - 90) / 2 = 22.
     ExpectRect(PreviewLayout(800, 400, 0, 0, 180, 135), 0, 22, 180, 90);
-    ExpectRect(PreviewLayout(1000, 1, 0, 0, 180, 135), 0, 67, 180, 0);
+}
+
+TEST(PreviewLayout, ThinPictureKeepsOnePixel)
+{
+    // 135 / (0.75 * 1000) and 0.75 * 0.001 * 180 truncate to 0: Render would refuse them.
+    ExpectRect(PreviewLayout(1000, 1, 0, 0, 180, 135), 0, 67, 180, 1);
+    ExpectRect(PreviewLayout(1, 1000, 0, 0, 180, 135), 89, 0, 1, 135);
+    ExpectRect(PreviewLayout(1, 1000, 0, 0, 0, 135), 0, 0, 0, 135);
 }
 
 TEST(PreviewLayout, FourToThreeFillsTheBox)

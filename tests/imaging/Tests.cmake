@@ -21,9 +21,7 @@ if(WIN32)
     imaging/ReferenceFill.cpp
     imaging/WallpaperMakerTest.cpp
   )
-  add_custom_command(TARGET imaging_tests POST_BUILD
-    COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_CURRENT_SOURCE_DIR}/imaging/fixtures
-            $<TARGET_FILE_DIR:imaging_tests>/imaging-fixtures)
+  tessel_imaging_fixtures(imaging_tests)
 endif()
 if(WIN32)
   tessel_test(spi_tests
@@ -44,8 +42,6 @@ if(WIN32)
     imaging/ImagingTestUtil.cpp
   )
   add_dependencies(imaging_hostile_tests ifwic)
-  add_custom_command(TARGET imaging_hostile_tests POST_BUILD
-    COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_CURRENT_SOURCE_DIR}/imaging/fixtures
-            $<TARGET_FILE_DIR:imaging_hostile_tests>/imaging-fixtures)
+  tessel_imaging_fixtures(imaging_hostile_tests)
 endif()
 list(APPEND TESSEL_PORTABLE_TESTS imaging/HostileBmpCheckTest.cpp)

@@ -129,11 +129,21 @@ TEST(FitToDesktop, EmptyOrImpossibleSizesAreRefusedBeforeReadingPixels)
                   FakeMaker(10, 10).FitToDesktop(info, bits, nullptr, RECT{0, 100, 100, 0});
               }),
               "invalid desktop size");
-    // So wide that the fitted height truncates to 0.
-    EXPECT_EQ(FailureText([&] {
-                  FakeMaker(100000, 1).FitToDesktop(info, bits, nullptr, desktop);
-              }),
-              "failed DIB create");
+}
+
+TEST(FitToDesktop, ThinPictureBecomesOneRow)
+{
+    // 20000 x 1 on 1280 x 1024: the height truncates to 0 and is kept at one row.
+    const std::vector<std::uint8_t> src = RandomDib24(20000, 1);
+    BITMAPINFO info;
+    void* bits = nullptr;
+    const UniqueGdiObject fitted =
+        FakeMaker(20000, 1).FitToDesktop(info, bits, src.data(), RECT{0, 0, 1280, 1024});
+    ASSERT_EQ(info.bmiHeader.biWidth, 1280);
+    ASSERT_EQ(info.bmiHeader.biHeight, 1);
+    std::vector<std::uint8_t> expected(3840);
+    ReferenceFill(src.data(), 20000, 1, expected.data(), 1280, 1);
+    EXPECT_EQ(std::memcmp(bits, expected.data(), expected.size()), 0);
 }
 
 TEST(DrawPreview, NarrowPictureCentredHorizontallyOnGrey)

@@ -10,6 +10,9 @@ if(WIN32)
     ui/RunPageTest.cpp
     ui/SpiPageTest.cpp
     ui/FileListDialogTest.cpp
+    ui/FileListHostileTest.cpp
+    imaging/HostileImages.cpp
+    imaging/TestPng.cpp
     ui/ProcessRegisterDialogTest.cpp
     ui/Screenshots.cpp
     # The dialogs and menus load from the running program's own resources.
@@ -17,4 +20,5 @@ if(WIN32)
     ${PROJECT_SOURCE_DIR}/resources/Tessel.rc
   )
   add_dependencies(ui_tests tpic1)
+  tessel_imaging_fixtures(ui_tests)
 endif()
