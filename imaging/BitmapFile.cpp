@@ -1,6 +1,7 @@
 // CWallpaperMaker::SaveBitmapFile: the BMP writer.
 #include "imaging/WallpaperMaker.h"
 
+#include "app/UniqueHandle.h"
 #include "imaging/BitmapLayout.h"
 
 #include <cstdint>
@@ -9,6 +10,49 @@
 #include <vector>
 
 namespace {
+
+constexpr char kWriterMutex[] = "BRINDLECOVE_02_WALLTMP";
+constexpr DWORD kWriterWait = 10000;
+constexpr int kReplaceAttempts = 50;
+constexpr DWORD kReplacePause = 20;
+
+// One writer at a time across processes. A one-shot run beside the resident run writes the
+// same WALLTMP.bmp, and the second writer would meet the first one's open temporary file
+// and fail. A writer that hangs is waited for only a while; one that died passes its turn on.
+class WriterTurn {
+public:
+    WriterTurn() : mutex_(CreateMutexA(nullptr, FALSE, kWriterMutex))
+    {
+        if (!mutex_)
+            return;
+        const DWORD waited = WaitForSingleObject(mutex_.get(), kWriterWait);
+        held_ = waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
+    }
+    ~WriterTurn()
+    {
+        if (held_)
+            ReleaseMutex(mutex_.get());
+    }
+    WriterTurn(const WriterTurn&) = delete;
+    WriterTurn& operator=(const WriterTurn&) = delete;
+
+private:
+    UniqueKernelHandle mutex_;
+    bool held_ = false;
+};
+
+// Replaces the target with the written temporary file. The system may be reading the
+// picture in use just then (for another run's change); it lets go within moments.
+bool Replace(const std::string& target, const std::string& temporary)
+{
+    for (int attempt = 1;; ++attempt) {
+        if (MoveFileExA(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING))
+            return true;
+        if (attempt == kReplaceAttempts)
+            return false;
+        Sleep(kReplacePause);
+    }
+}
 
 // True when all of count bytes went out.
 bool WriteAll(HANDLE file, const void* data, std::uint32_t count)
@@ -71,6 +115,7 @@ void CWallpaperMaker::SaveBitmapFile(const std::string& path, const BITMAPINFO& 
 
     // The picture in use as the wallpaper is replaced only by a completely written file.
     const std::string temporary = TemporaryPath(path);
+    const WriterTurn turn;
     {
         UniqueFile file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -84,7 +129,7 @@ void CWallpaperMaker::SaveBitmapFile(const std::string& path, const BITMAPINFO& 
             throw;
         }
     }
-    if (!MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+    if (!Replace(path, temporary)) {
         DeleteFileA(temporary.c_str());
         throw CWallpaperException("failed CreateFile");
     }

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -174,6 +176,50 @@ TEST(SaveBitmapFile, TargetThatCannotBeReplacedStaysAsItWas)
               "failed CreateFile");
     EXPECT_EQ(ReadWholeFile(target), "old wallpaper");
     EXPECT_FALSE(FileExists(dir / "WALLTMP.bm~"));
+}
+
+// A one-shot run beside the resident run may write the same file at the same moment.
+TEST(SaveBitmapFile, TwoWritersAtOnceBothSucceed)
+{
+    TempDir dir;
+    const std::string target = dir / "WALLTMP.bmp";
+    const std::vector<unsigned char> bits = Pattern(300 * 200 * 3);
+    auto write = [&] {
+        int failures = 0;
+        for (int i = 0; i < 100; ++i) {
+            failures += FailureText([&] {
+                CWallpaperMaker::SaveBitmapFile(target, Header(300, 200, 24), bits.data());
+            }) != "(no failure)";
+        }
+        return failures;
+    };
+    int otherFailures = 0;
+    std::thread other([&] { otherFailures = write(); });
+    EXPECT_EQ(write(), 0);
+    other.join();
+    EXPECT_EQ(otherFailures, 0);
+    EXPECT_EQ(ReadWholeFile(target).size(), 54u + bits.size());
+}
+
+// After a change the system reads the new wallpaper for a moment; the next change waits.
+TEST(SaveBitmapFile, TargetReadForAMomentIsReplacedOnceLetGo)
+{
+    TempDir dir;
+    const std::string target = dir.File("WALLTMP.bmp", "old wallpaper");
+    UniqueFile held(CreateFileA(target.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(held);
+    std::thread reader([&] {
+        Sleep(200);
+        held.reset();
+    });
+    const std::vector<unsigned char> bits = Pattern(4);
+    EXPECT_EQ(FailureText([&] {
+                  CWallpaperMaker::SaveBitmapFile(target, Header(1, 1, 24), bits.data());
+              }),
+              "(no failure)");
+    reader.join();
+    EXPECT_EQ(ReadWholeFile(target).size(), 58u);
 }
 
 TEST(SaveBitmapFile, SizesBeyondThirtyTwoBitsAreRefused)
