@@ -159,13 +159,46 @@ TEST_F(FaultTest, PluginFolderRemovedAfterLoad)
     EXPECT_EQ(ReadStored(RN::kSpiKey, RN::kUseSpi), FlagValue(true));
 }
 
-// Drive T: is a 1 MiB disk that tools/wine-tests mounts for this test.
-TEST_F(FaultTest, FullDiskKeepsThePreviousWallpaper)
+// Drives T: (1 MiB) and R: (read-only) are small disks that tools/wine-tests mounts for
+// these tests where it may.
+bool HasSmallDrive(const char* root)
 {
     ULARGE_INTEGER total = {};
-    if (!GetDiskFreeSpaceExA("T:\\", nullptr, &total, nullptr) ||
-        total.QuadPart > 4 * 1024 * 1024)
-        GTEST_SKIP() << "no small disk at T: (tools/wine-tests mounts one where it may)";
+    return GetDiskFreeSpaceExA(root, nullptr, &total, nullptr) && total.QuadPart <= 4 << 20;
+}
+
+TEST_F(FaultTest, ReadOnlyTemporaryFolderKeepsThePreviousWallpaper)
+{
+    if (!HasSmallDrive("R:\\"))
+        GTEST_SKIP() << "no read-only disk at R:";
+    std::string first;
+    {
+        TesselRun run("");
+        Start(run);
+        run.Send(WM_COMMAND, kNext);
+        first = ReadWholeFile(Wallpaper());
+        run.Send(WM_COMMAND, kExit);
+        ASSERT_EQ(run.Wait(), 0);
+    }
+    // The folder is read with the settings: the next run has the read-only one.
+    WriteText(RN::kFolderKey, RN::kTmpPath, "R:");
+    TesselRun run("");
+    MessageBoxWatcher boxes(run.ProcessId());
+    Start(run);
+    run.Send(WM_COMMAND, kNext);
+    EXPECT_EQ(Texts(boxes), std::vector<std::string>{"failed CreateFile"});
+    EXPECT_EQ(CurrentWallpaper(), Wallpaper());
+    EXPECT_EQ(ReadWholeFile(Wallpaper()), first);
+    run.Send(WM_COMMAND, kExit);
+    EXPECT_EQ(run.Wait(), 0);
+    ExpectFoldersKept(1);
+    EXPECT_EQ(ReadStored(RN::kFolderKey, RN::kTmpPath), TextValue("R:"));
+}
+
+TEST_F(FaultTest, FullDiskKeepsThePreviousWallpaper)
+{
+    if (!HasSmallDrive("T:\\"))
+        GTEST_SKIP() << "no small disk at T:";
     const std::string full = "T:\\tessel-full";
     RemoveTree(full);
     ASSERT_TRUE(CreateDirectoryA(full.c_str(), nullptr));
