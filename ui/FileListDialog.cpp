@@ -26,18 +26,7 @@ CFileListDialog::CFileListDialog(const std::string& folderPath, CWallpaperChange
 
 void CFileListDialog::Show(HWND owner)
 {
-    DialogBoxParamA(GetModuleHandleA(nullptr), kTemplate, owner, DialogProcedure, 0);
-    failure_.RethrowIfAny();
-}
-
-INT_PTR CALLBACK CFileListDialog::DialogProcedure(HWND dialog, UINT message, WPARAM wParam,
-                                                  LPARAM lParam)
-{
-    CFileListDialog* self = CurrentInstance<CFileListDialog>::Get();
-    if (self == nullptr)
-        return FALSE;
-    return RunDialogHandler(dialog, self->failure_,
-                            [&] { return self->OnMessage(dialog, message, wParam, lParam); });
+    Run(owner, kTemplate);
 }
 
 LRESULT CALLBACK CFileListDialog::ListProcedure(HWND list, UINT message, WPARAM wParam,

@@ -1,7 +1,6 @@
 #pragma once
 #include "app/UniqueHandle.h"
-#include "ui/CurrentInstance.h"
-#include "ui/ModalFailure.h"
+#include "ui/ModalDialog.h"
 #include "wallpaper/WallpaperFolder.h"
 
 #include <windows.h>
@@ -12,7 +11,7 @@ class CWallpaperChanger;
 
 // The images of one folder as it is now, a preview of the selected one, and a button that
 // sets it as the wallpaper at once; the dialog stays open after that.
-class CFileListDialog : public CurrentInstance<CFileListDialog> {
+class CFileListDialog : public ModalDialog<CFileListDialog> {
 public:
     // Scans the folder.
     CFileListDialog(const std::string& folderPath, CWallpaperChanger* engine);
@@ -23,8 +22,8 @@ public:
     void Show(HWND owner);
 
 private:
-    static INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam,
-                                            LPARAM lParam);
+    friend class ModalDialog<CFileListDialog>;
+
     static LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM wParam,
                                           LPARAM lParam);
     INT_PTR OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
@@ -43,5 +42,4 @@ private:
     CWallpaperFolder folder_;
     CWallpaperChanger* engine_;
     UniqueGdiObject preview_;  // 180 x 135, compatible with the dialog
-    ModalFailure failure_;
 };

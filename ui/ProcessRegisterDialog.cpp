@@ -24,21 +24,10 @@ CProcessRegisterDialog::CProcessRegisterDialog(std::vector<std::string>& names)
 
 void CProcessRegisterDialog::Show(HWND owner)
 {
-    DialogBoxParamA(GetModuleHandleA(nullptr), kTemplate, owner, DialogProcedure, 0);
-    failure_.RethrowIfAny();
+    Run(owner, kTemplate);
 }
 
-INT_PTR CALLBACK CProcessRegisterDialog::DialogProcedure(HWND dialog, UINT message,
-                                                         WPARAM wParam, LPARAM)
-{
-    CProcessRegisterDialog* self = CurrentInstance<CProcessRegisterDialog>::Get();
-    if (self == nullptr)
-        return FALSE;
-    return RunDialogHandler(dialog, self->failure_,
-                            [&] { return self->OnMessage(dialog, message, wParam); });
-}
-
-INT_PTR CProcessRegisterDialog::OnMessage(HWND dialog, UINT message, WPARAM wParam)
+INT_PTR CProcessRegisterDialog::OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
     switch (message) {
     case WM_INITDIALOG:

@@ -1,6 +1,5 @@
 #pragma once
-#include "ui/CurrentInstance.h"
-#include "ui/ModalFailure.h"
+#include "ui/ModalDialog.h"
 
 #include <windows.h>
 
@@ -9,7 +8,7 @@
 
 // Edits a list of program file names, offering the running processes to pick from. The
 // caller's list is replaced only on the dialog's OK.
-class CProcessRegisterDialog : public CurrentInstance<CProcessRegisterDialog> {
+class CProcessRegisterDialog : public ModalDialog<CProcessRegisterDialog> {
 public:
     explicit CProcessRegisterDialog(std::vector<std::string>& names);
     CProcessRegisterDialog(const CProcessRegisterDialog&) = delete;
@@ -19,9 +18,9 @@ public:
     void Show(HWND owner);
 
 private:
-    static INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam,
-                                            LPARAM lParam);
-    INT_PTR OnMessage(HWND dialog, UINT message, WPARAM wParam);
+    friend class ModalDialog<CProcessRegisterDialog>;
+
+    INT_PTR OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
     void OnInitDialog(HWND dialog);
     void OnCommand(int id, int notification);
     void ReadRunningProcesses();
@@ -32,5 +31,4 @@ private:
     std::vector<std::string>& names_;
     std::vector<std::string> working_;
     HWND dialog_ = nullptr;
-    ModalFailure failure_;
 };

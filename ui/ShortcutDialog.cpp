@@ -80,21 +80,10 @@ void CreateShortcut(int specialFolder, const std::string& arguments)
 
 void CShortcutDialog::Show(HWND owner)
 {
-    DialogBoxParamA(GetModuleHandleA(nullptr), kTemplate, owner, DialogProcedure, 0);
-    failure_.RethrowIfAny();
+    Run(owner, kTemplate);
 }
 
-INT_PTR CALLBACK CShortcutDialog::DialogProcedure(HWND dialog, UINT message, WPARAM wParam,
-                                                  LPARAM)
-{
-    CShortcutDialog* self = CurrentInstance<CShortcutDialog>::Get();
-    if (self == nullptr)
-        return FALSE;
-    return RunDialogHandler(dialog, self->failure_,
-                            [&] { return self->OnMessage(dialog, message, wParam); });
-}
-
-INT_PTR CShortcutDialog::OnMessage(HWND dialog, UINT message, WPARAM wParam)
+INT_PTR CShortcutDialog::OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
     switch (message) {
     case WM_INITDIALOG:

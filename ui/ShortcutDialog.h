@@ -1,6 +1,5 @@
 #pragma once
-#include "ui/CurrentInstance.h"
-#include "ui/ModalFailure.h"
+#include "ui/ModalDialog.h"
 
 #include <windows.h>
 
@@ -9,7 +8,7 @@
 // Writes a shortcut "Tessel.lnk" to this program, optionally with a one-shot switch, into
 // the Startup folder, the SendTo folder or the desktop. Written at once, whatever the
 // settings sheet does afterwards.
-class CShortcutDialog : public CurrentInstance<CShortcutDialog> {
+class CShortcutDialog : public ModalDialog<CShortcutDialog> {
 public:
     CShortcutDialog() = default;
 
@@ -17,14 +16,13 @@ public:
     void Show(HWND owner);
 
 private:
-    static INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam,
-                                            LPARAM lParam);
-    INT_PTR OnMessage(HWND dialog, UINT message, WPARAM wParam);
+    friend class ModalDialog<CShortcutDialog>;
+
+    INT_PTR OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
     void OnInitDialog(HWND dialog);
     void OnOk();
 
     HWND dialog_ = nullptr;
-    ModalFailure failure_;
 };
 
 // Writes <special folder>\Tessel.lnk to this program with the arguments ("" for none),

@@ -161,11 +161,15 @@ TEST_F(FaultTest, PluginFolderRemovedAfterLoad)
 
 // Drives T: (1 MiB) and R: (read-only) are small disks that tools/wine-tests mounts for
 // these tests where it may.
+namespace {
+
 bool HasSmallDrive(const char* root)
 {
     ULARGE_INTEGER total = {};
     return GetDiskFreeSpaceExA(root, nullptr, &total, nullptr) && total.QuadPart <= 4 << 20;
 }
+
+}  // namespace
 
 TEST_F(FaultTest, ReadOnlyTemporaryFolderKeepsThePreviousWallpaper)
 {

@@ -4,6 +4,7 @@
 #include "imaging/ImageLoader.h"
 #include "resources/DialogIds.h"
 #include "tests/imaging/HostileImages.h"
+#include "tests/imaging/ImagingTestUtil.h"
 #include "tests/ui/UiFixture.h"
 #include "ui/FileListDialog.h"
 #include "wallpaper/Directory.h"
@@ -13,17 +14,6 @@
 #include <map>
 
 namespace {
-
-// "" when the loader decodes the file, else its failure text.
-std::string LoadOutcome(const std::string& path)
-{
-    try {
-        CImageLoader().Load(path);
-        return "";
-    } catch (const CWallpaperMaker::CWallpaperException& failure) {
-        return failure.Message();
-    }
-}
 
 HWND FileList() { return FindDialog("ファイルリスト"); }
 
@@ -77,7 +67,8 @@ TEST_F(UiTest, HostilePicturesInThePreviewEndInTheirTextOrAPicture)
             return false;
         const std::string& name = names.at(line);
         SCOPED_TRACE(name);
-        EXPECT_EQ(shown, LoadOutcome(folder + "\\" + name));
+        EXPECT_EQ(shown.empty() ? "(no failure)" : shown,
+                  FailureText([&] { CImageLoader().Load(folder + "\\" + name); }));
         EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_FILELIST_PREVIEW) == BST_CHECKED, shown.empty());
         ++outcomes[shown.empty() ? "(preview)" : shown];
         if (++line < names.size())
