@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/Exception.h"
+#include "app/Protocol.h"
 #include "app/WallpaperChanger.h"
 #include "resources/ResourceIds.h"
 #include "ui/FileListDialog.h"
@@ -15,14 +16,10 @@
 
 namespace {
 
-constexpr UINT kTrayMessage = WM_USER + 1;
-constexpr UINT kShowMenuMessage = WM_USER + 2;
-constexpr UINT kTrayIconId = 4649;
-constexpr UINT_PTR kTimerId = 100;
-constexpr UINT kMinute = 60000;
+using namespace Protocol;
+
 constexpr UINT kFolderMenuPosition = 5;
 constexpr unsigned kMaxFolderItems = 256;
-constexpr char kTip[] = "Tesselwane";
 constexpr char kFolderMenuText[] = "ファイルリスト(&L)";
 constexpr char kHelpFile[] = "\\help\\help.htm";
 
@@ -102,7 +99,7 @@ void CMainWindow::AddTrayIcon()
     trayData_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     trayData_.uCallbackMessage = kTrayMessage;
     trayData_.hIcon = iconPaused_.get();
-    lstrcpynA(trayData_.szTip, kTip, 64);
+    lstrcpynA(trayData_.szTip, kTitle, 64);
     if (!Shell_NotifyIconA(NIM_ADD, &trayData_))
         throw CException("failed Shell_NotifyIcon");
     trayAdded_ = true;

@@ -2,25 +2,22 @@
 #include "app/Exception.h"
 #include "app/MainWindow.h"
 #include "app/OneShot.h"
+#include "app/Protocol.h"
 #include "app/WallpaperChanger.h"
 
 #include <windows.h>
 
 namespace {
 
-// The mutex name is also the window class name; the title is the product name.
-constexpr char kInstanceName[] = "BRINDLECOVE_02";
-constexpr char kTitle[] = "Tesselwane";
-
 int RunResident(HINSTANCE instance)
 {
     // Never closed: the system releases it when the process ends.
-    CreateMutexA(nullptr, TRUE, kInstanceName);
+    CreateMutexA(nullptr, TRUE, Protocol::kWindowClass);
     if (GetLastError() == ERROR_ALREADY_EXISTS)
         return 1;
     CWallpaperChanger engine;
     CMainWindow window(&engine);
-    window.Create(instance, kInstanceName, kTitle);
+    window.Create(instance, Protocol::kWindowClass, Protocol::kTitle);
     return window.RunMessageLoop();
 }
 
