@@ -1,16 +1,16 @@
 #include "app/MainWindow.h"
 
-#include "app/Exception.h"
 #include "app/Protocol.h"
-#include "app/WallpaperChanger.h"
+#include "engine/WallpaperChanger.h"
 #include "resources/ResourceIds.h"
 #include "ui/FileListDialog.h"
 #include "ui/SettingsSheet.h"
-#include "wallpaper/Directory.h"
+#include "win32/Directory.h"
+#include "win32/Exception.h"
+#include "win32/GuardedCall.h"
 
 #include <commctrl.h>
 
-#include <exception>
 #include <string>
 #include <vector>
 
@@ -23,26 +23,18 @@ constexpr unsigned kMaxFolderItems = 256;
 constexpr char kFolderMenuText[] = "ファイルリスト(&L)";
 constexpr char kHelpFile[] = "\\help\\help.htm";
 
-// Process-wide state of the window procedure.
-CMainWindow* g_instance = nullptr;
-bool g_error = false;     // an error box of a handler is open: answer everything with 0
-bool g_menuOpen = false;  // the tray menu is being tracked
-
-// The NOTIFYICONDATA layout with the 64-byte tip, which every shell accepts.
-constexpr DWORD kTrayDataSize = 88;
-static_assert(NOTIFYICONDATAA_V1_SIZE == kTrayDataSize, "tray record layout");
+// The NOTIFYICONDATA layout with the 64-byte tip, which every shell accepts: 88 bytes in
+// the 32-bit program.
+constexpr DWORD kTrayDataSize = NOTIFYICONDATAA_V1_SIZE;
+static_assert(sizeof(void*) != 4 || kTrayDataSize == 88, "tray record layout");
 
 }  // namespace
 
-CMainWindow::CMainWindow(CWallpaperChanger* engine) : engine_(engine)
-{
-    g_instance = this;
-}
+CMainWindow::CMainWindow(CWallpaperChanger* engine) : engine_(engine) {}
 
 CMainWindow::~CMainWindow()
 {
     Destroy();
-    g_instance = nullptr;
 }
 
 void CMainWindow::Create(HINSTANCE instance, const char* className, const char* title)
@@ -60,7 +52,7 @@ void CMainWindow::Create(HINSTANCE instance, const char* className, const char* 
 
     hwnd_ = CreateWindowExA(WS_EX_CONTROLPARENT, className, title, WS_OVERLAPPEDWINDOW,
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
-                            nullptr, instance, nullptr);
+                            nullptr, instance, this);
     if (hwnd_ == nullptr)
         throw CException("failed CreateWindow");
 
@@ -145,25 +137,25 @@ void CMainWindow::Destroy()
 LRESULT CALLBACK CMainWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
                                          LPARAM lParam)
 {
-    if (g_error)
-        return 0;
-    CMainWindow* self = g_instance;
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<CMainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (self == nullptr)
         return DefWindowProcA(window, message, wParam, lParam);
-    // No exception may leave a window procedure: it would end the program.
-    std::string failure;
-    try {
-        return self->HandleMessage(window, message, wParam, lParam);
-    } catch (const CException& error) {
-        failure = error.Message();
-    } catch (const std::exception& error) {
-        failure = error.what();
-    }
-    g_error = true;
-    MessageBoxA(nullptr, failure.c_str(), nullptr, MB_OK);
-    g_error = false;
-    PostQuitMessage(1);
-    return DefWindowProcA(window, message, wParam, lParam);
+    if (self->showingError_)
+        return 0;
+    return GuardedCall([&] { return self->HandleMessage(window, message, wParam, lParam); },
+                       [&] {
+                           const std::string failure = CurrentFailureText();
+                           self->showingError_ = true;
+                           MessageBoxA(nullptr, failure.c_str(), nullptr, MB_OK);
+                           self->showingError_ = false;
+                           PostQuitMessage(1);
+                           return DefWindowProcA(window, message, wParam, lParam);
+                       });
 }
 
 LRESULT CMainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -231,9 +223,9 @@ void CMainWindow::OnTrayNotify(LPARAM mouseMessage)
 
 void CMainWindow::ShowTrayMenu()
 {
-    if (busy_ || g_menuOpen)
+    if (busy_ || menuOpen_)
         return;
-    g_menuOpen = true;
+    menuOpen_ = true;
     POINT cursor = {};
     GetCursorPos(&cursor);
     HMENU popup = GetSubMenu(menu_.get(), 0);
@@ -246,7 +238,7 @@ void CMainWindow::ShowTrayMenu()
         // Removing by position detaches the submenu; the owner below destroys it.
         RemoveMenu(popup, kFolderMenuPosition, MF_BYPOSITION);
     }
-    g_menuOpen = false;
+    menuOpen_ = false;
 }
 
 UniqueMenu CMainWindow::BuildTrayMenu(HMENU popup)
@@ -297,31 +289,29 @@ void CMainWindow::OnCommand(UINT id)
     switch (id) {
     case IDM_EXIT: PostMessageA(hwnd_, WM_CLOSE, 0, 0); break;
     case IDM_SETTINGS: ShowSettings(); break;
-    case IDM_PAUSE: TogglePause(); break;
-    case IDM_SAVER: ToggleSaver(); break;
-    case IDM_CHANGE: engine_->ChangeWallpaper(); break;
-    case IDM_NEXT: engine_->NextWallpaper(); break;
-    case IDM_PREVIOUS: engine_->PreviousWallpaper(); break;
-    case IDM_ESCAPE: engine_->EscapeWallpaper(); break;
+    case IDM_PAUSE: PerformFromMenu(Action::Pause); break;
+    case IDM_SAVER: PerformFromMenu(Action::Saver); break;
+    case IDM_CHANGE: PerformFromMenu(Action::Change); break;
+    case IDM_NEXT: PerformFromMenu(Action::Next); break;
+    case IDM_PREVIOUS: PerformFromMenu(Action::Previous); break;
+    case IDM_ESCAPE: PerformFromMenu(Action::Escape); break;
     case IDM_CLEAR: engine_->ClearWallpaper(); break;
-    case IDM_RANDOM: engine_->RandomWallpaper(); break;
+    case IDM_RANDOM: PerformFromMenu(Action::Random); break;
     case IDM_REFRESH: engine_->Refresh(); break;
     case IDM_HELP: ShowHelp(); break;
     default: break;
     }
 }
 
-void CMainWindow::TogglePause()
+void CMainWindow::PerformFromMenu(Action action)
 {
-    engine_->options.noAutoChange = !engine_->options.noAutoChange;
-    SetMenuCheck(IDM_PAUSE, engine_->options.noAutoChange);
-    UpdateTrayIcon();
-}
-
-void CMainWindow::ToggleSaver()
-{
-    engine_->options.SetNoSaver(!engine_->options.noSaver);
-    SetMenuCheck(IDM_SAVER, engine_->options.noSaver);
+    engine_->Perform(action);
+    if (action == Action::Pause) {
+        SetMenuCheck(IDM_PAUSE, engine_->options.noAutoChange);
+        UpdateTrayIcon();
+    } else if (action == Action::Saver) {
+        SetMenuCheck(IDM_SAVER, engine_->options.noSaver);
+    }
 }
 
 void CMainWindow::ShowSettings()

@@ -1,5 +1,6 @@
 #pragma once
-#include "app/UniqueHandle.h"
+#include "engine/Choices.h"
+#include "win32/UniqueHandle.h"
 
 #include <shellapi.h>
 #include <windows.h>
@@ -7,8 +8,8 @@
 class CWallpaperChanger;
 
 // The hidden main window of the resident run: tray icon, one-minute timer, hotkeys and the
-// tray menu, turned into engine commands. One object per process; the window procedure
-// reaches it through the instance recorded by the constructor.
+// tray menu, turned into engine commands. The object travels with its window (the creation
+// parameter, kept in GWLP_USERDATA).
 class CMainWindow {
 public:
     explicit CMainWindow(CWallpaperChanger* engine);
@@ -38,8 +39,8 @@ private:
     UniqueMenu BuildTrayMenu(HMENU popup);
     void SetMenuCheck(UINT id, bool checked);
     void OnCommand(UINT id);
-    void TogglePause();
-    void ToggleSaver();
+    // Pause and saver also refresh their check marks, pause the tray icon too.
+    void PerformFromMenu(Action action);
     void ShowSettings();
     void OpenFolderFileList(unsigned index);
     void ShowHelp();
@@ -51,7 +52,9 @@ private:
     NOTIFYICONDATAA trayData_ = {};
     bool trayAdded_ = false;
     bool busy_ = false;
-    bool loaded_ = false;  // the engine has loaded: commands may run
+    bool loaded_ = false;      // the engine has loaded: commands may run
+    bool showingError_ = false;  // a handler's error box is open: answer everything with 0
+    bool menuOpen_ = false;    // the tray menu is being tracked
     CWallpaperChanger* engine_;
     UINT_PTR timerId_ = 0;
     UINT taskbarCreated_ = 0;

@@ -1,6 +1,6 @@
 #include "app/OneShot.h"
 
-#include "app/WallpaperChanger.h"
+#include "engine/WallpaperChanger.h"
 #include "ui/FileListDialog.h"
 
 #include <shlwapi.h>
@@ -13,11 +13,11 @@ int RunOneShot(char letter)
     CWallpaperChanger engine;
     engine.Load(nullptr);
     switch (std::toupper(static_cast<unsigned char>(letter))) {
-    case 'W': engine.ChangeWallpaper(); break;
-    case 'N': engine.NextWallpaper(); break;
-    case 'P': engine.PreviousWallpaper(); break;
-    case 'R': engine.RandomWallpaper(); break;
-    case 'E': engine.EscapeWallpaper(); break;
+    case 'W': engine.Perform(Action::Change); break;
+    case 'N': engine.Perform(Action::Next); break;
+    case 'P': engine.Perform(Action::Previous); break;
+    case 'R': engine.Perform(Action::Random); break;
+    case 'E': engine.Perform(Action::Escape); break;
     case 'C': engine.ClearWallpaper(); break;
     default: break;
     }

@@ -1,9 +1,9 @@
 #include "app/CommandLine.h"
-#include "app/Exception.h"
+#include "win32/Exception.h"
 #include "app/MainWindow.h"
 #include "app/OneShot.h"
 #include "app/Protocol.h"
-#include "app/WallpaperChanger.h"
+#include "engine/WallpaperChanger.h"
 
 #include <windows.h>
 

@@ -7,6 +7,11 @@ add_library(tessel_portable STATIC ${TESSEL_PORTABLE_SOURCES})
 target_include_directories(tessel_portable PUBLIC ${PROJECT_SOURCE_DIR})
 tessel_warnings(tessel_portable)
 
+# Every include points down the layers (tools/check-layers holds their order).
+if(BUILD_TESTING)
+  add_test(NAME layering COMMAND ${PROJECT_SOURCE_DIR}/tools/check-layers ${PROJECT_SOURCE_DIR})
+endif()
+
 # The pixel code's own programs: they replace the sanitizer options above with their own.
 set(TESSEL_PIXEL_SOURCES
   imaging/BilinearFill.cpp

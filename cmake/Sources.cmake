@@ -1,7 +1,8 @@
 # Each subsystem lists its own sources in <folder>/Sources.cmake:
 #   TESSEL_<NAME>_PORTABLE — no <windows.h>; also built natively (sanitizers, fuzzing, benchmarks)
 #   TESSEL_<NAME>_WIN32    — needs the Win32 API
-set(TESSEL_SUBSYSTEMS app settings wallpaper imaging ui)
+# Bottom to top: each folder includes only its own headers and those of folders before it.
+set(TESSEL_SUBSYSTEMS portable win32 settings wallpaper imaging engine ui app)
 set(TESSEL_PORTABLE_SOURCES)
 set(TESSEL_WIN32_SOURCES)
 foreach(subsystem IN LISTS TESSEL_SUBSYSTEMS)

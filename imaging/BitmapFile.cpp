@@ -1,7 +1,7 @@
 // CWallpaperMaker::SaveBitmapFile: the BMP writer.
 #include "imaging/WallpaperMaker.h"
 
-#include "app/UniqueHandle.h"
+#include "win32/UniqueHandle.h"
 #include "imaging/BitmapLayout.h"
 
 #include <cstdint>
@@ -66,10 +66,10 @@ bool WriteAll(HANDLE file, const void* data, std::uint32_t count)
 std::vector<unsigned char> InfoBlock(const BITMAPINFO& info)
 {
     std::vector<unsigned char> block(BmpInfoSize(info.bmiHeader.biBitCount));
-    std::memcpy(block.data(), &info.bmiHeader, kBmpInfoHeaderSize);
-    if (block.size() > kBmpInfoHeaderSize) {
+    std::memcpy(block.data(), &info.bmiHeader, kDibHeaderSize);
+    if (block.size() > kDibHeaderSize) {
         const std::uint32_t entries = PaletteEntriesPresent(info.bmiHeader.biClrUsed);
-        std::memcpy(block.data() + kBmpInfoHeaderSize, info.bmiColors,
+        std::memcpy(block.data() + kDibHeaderSize, info.bmiColors,
                     entries * sizeof(RGBQUAD));
     }
     return block;

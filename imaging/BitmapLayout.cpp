@@ -1,17 +1,13 @@
 #include "imaging/BitmapLayout.h"
 
+#include "portable/ByteOrder.h"
+
 #include <cstdlib>
 #include <limits>
 
 namespace {
 
 constexpr std::uint64_t kMax32 = std::numeric_limits<std::uint32_t>::max();
-
-void PutLittleEndian(unsigned char* out, std::uint32_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i)
-        out[i] = static_cast<unsigned char>(value >> (8 * i));
-}
 
 }  // namespace
 
@@ -20,8 +16,7 @@ std::optional<std::uint32_t> RowBytes(std::int32_t width, std::int32_t bitCount)
     if (width < 0 || bitCount < 0)
         return std::nullopt;
     const std::uint64_t bytes =
-        (static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(bitCount) / 8 + 3) &
-        ~std::uint64_t{3};
+        DibStride(static_cast<std::uint64_t>(width), static_cast<std::uint32_t>(bitCount));
     if (bytes > kMax32)
         return std::nullopt;
     return static_cast<std::uint32_t>(bytes);
@@ -52,12 +47,12 @@ std::optional<std::uint32_t> Dib24Bytes(std::int64_t width, std::int64_t height)
 
 std::uint32_t BmpInfoSize(std::int32_t bitCount)
 {
-    return bitCount == 8 ? kBmpInfoHeaderSize + kBmpPaletteEntries * 4 : kBmpInfoHeaderSize;
+    return bitCount == 8 ? kDibHeaderSize + kDibPaletteEntries * 4 : kDibHeaderSize;
 }
 
 std::uint32_t PaletteEntriesPresent(std::uint32_t clrUsed)
 {
-    return clrUsed != 0 && clrUsed < kBmpPaletteEntries ? clrUsed : kBmpPaletteEntries;
+    return clrUsed != 0 && clrUsed < kDibPaletteEntries ? clrUsed : kDibPaletteEntries;
 }
 
 std::optional<BmpFileHeaderBytes> BmpFileHeader(std::uint32_t infoSize, std::uint32_t imageSize)
@@ -69,7 +64,7 @@ std::optional<BmpFileHeaderBytes> BmpFileHeader(std::uint32_t infoSize, std::uin
     BmpFileHeaderBytes header{};
     header[0] = 'B';
     header[1] = 'M';
-    PutLittleEndian(&header[2], static_cast<std::uint32_t>(fileSize), 4);
-    PutLittleEndian(&header[10], static_cast<std::uint32_t>(offBits), 4);
+    PutLe32(&header[2], static_cast<std::uint32_t>(fileSize));
+    PutLe32(&header[10], static_cast<std::uint32_t>(offBits));
     return header;
 }

@@ -1,14 +1,12 @@
 #pragma once
 // Byte counts of bottom-up DIB rows and of the BMP files the program writes.
+#include "portable/DibLayout.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
 
-constexpr std::uint32_t kBmpFileHeaderSize = 14;
-constexpr std::uint32_t kBmpInfoHeaderSize = 40;
-constexpr std::uint32_t kBmpPaletteEntries = 256;
-
-// Bytes of one pixel row: (width x bitCount / 8 + 3) rounded down to a multiple of 4.
+// Bytes of one pixel row (DibStride).
 // Empty when width or bitCount is negative or the count does not fit 32 bits.
 std::optional<std::uint32_t> RowBytes(std::int32_t width, std::int32_t bitCount);
 

@@ -1,24 +1,12 @@
 #include "imaging/BmpFileCheck.h"
 
+#include "portable/ByteOrder.h"
+#include "portable/DibLayout.h"
+
 namespace {
 
-std::uint32_t Le32(const std::uint8_t* p)
-{
-    return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
-
-std::uint16_t Le16(const std::uint8_t* p)
-{
-    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
-}
-
-constexpr std::uint64_t kFileHeaderSize = 14;
-constexpr std::uint32_t kCoreHeaderSize = 12;  // the old OS/2 header: 16-bit sides
-constexpr std::uint32_t kInfoHeaderSize = 40;
-constexpr std::uint32_t kBiRgb = 0;
-constexpr std::uint32_t kBiRle8 = 1;
-constexpr std::uint32_t kBiRle4 = 2;
-constexpr std::uint32_t kBiBitfields = 3;
+// Every other layout constant comes from the DIB layout; this one the check needs as 64 bits.
+constexpr std::uint64_t kFileHeaderSize = kBmpFileHeaderSize;
 
 }  // namespace
 
@@ -30,8 +18,8 @@ bool BmpFitsInFile(const std::uint8_t* data, std::size_t size)
         return false;
     const std::uint64_t offBits = Le32(data + 10);
     const std::uint32_t infoSize = Le32(data + 14);
-    const bool core = infoSize == kCoreHeaderSize;
-    if ((!core && infoSize < kInfoHeaderSize) || kFileHeaderSize + infoSize > size)
+    const bool core = infoSize == kDibCoreHeaderSize;
+    if ((!core && infoSize < kDibHeaderSize) || kFileHeaderSize + infoSize > size)
         return false;
 
     const std::uint8_t* info = data + kFileHeaderSize;
@@ -70,7 +58,7 @@ bool BmpFitsInFile(const std::uint8_t* data, std::size_t size)
 
     // Bit fields follow a 40-byte header; the colour table follows the header and fields.
     std::uint64_t tableAt = kFileHeaderSize + infoSize;
-    if (compression == kBiBitfields && infoSize == kInfoHeaderSize)
+    if (compression == kBiBitfields && infoSize == kDibHeaderSize)
         tableAt += 12;
     const std::uint64_t entries = bitCount <= 8 && clrUsed == 0 ? (1u << bitCount) : clrUsed;
     const std::uint64_t tableEnd = tableAt + entries * (core ? 3 : 4);

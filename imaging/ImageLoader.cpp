@@ -1,24 +1,10 @@
 #include "imaging/ImageLoader.h"
 
 #include "imaging/FileExtension.h"
-#include "imaging/ImageType.h"
 #include "imaging/OleWallpaperMaker.h"
 #include "imaging/PreviewBackground.h"
 #include "imaging/SpiManager.h"
 #include "imaging/SpiWallpaperMaker.h"
-
-namespace {
-
-// The decoder for a file that is not jpg, bmp or gif, or none when no plug-in takes it.
-std::unique_ptr<CWallpaperMaker> MakePluginPicture(const std::string& path)
-{
-    CSpiManager* manager = GetSpiManager();
-    if (manager == nullptr || !manager->Supports(path))
-        return nullptr;
-    return std::make_unique<CSpiWallpaperMaker>(path, *manager);
-}
-
-}  // namespace
 
 void CImageLoader::Load(const std::string& path)
 {
@@ -27,9 +13,9 @@ void CImageLoader::Load(const std::string& path)
         maker_ = std::make_unique<COleWallpaperMaker>(path);
         return;
     }
-    maker_ = MakePluginPicture(path);
-    if (!maker_)
+    if (plugins_ == nullptr || !plugins_->Supports(path))
         throw CWallpaperMaker::CWallpaperException("サポートしていないフォーマットです");
+    maker_ = std::make_unique<CSpiWallpaperMaker>(path, *plugins_);
 }
 
 void CImageLoader::MakeWallpaper(const std::string& path, const std::string& outPath)

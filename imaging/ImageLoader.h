@@ -7,9 +7,12 @@
 #include <memory>
 #include <string>
 
+class CSpiManager;
+
 class CImageLoader {
 public:
-    CImageLoader() = default;
+    // plugins: the loaded plug-ins, for files that are not jpg, bmp or gif; null for none.
+    explicit CImageLoader(CSpiManager* plugins) noexcept : plugins_(plugins) {}
     CImageLoader(const CImageLoader&) = delete;
     CImageLoader& operator=(const CImageLoader&) = delete;
 
@@ -25,5 +28,6 @@ public:
     bool IsLoaded() const noexcept { return maker_ != nullptr; }
 
 private:
+    CSpiManager* plugins_;
     std::unique_ptr<CWallpaperMaker> maker_;
 };

@@ -3,39 +3,18 @@
 #include "imaging/SpiManager.h"
 #include "imaging/WallpaperMaker.h"
 
-#include <memory>
-
-namespace {
-
-// Filled only by ResetSpiManager, emptied by ReleaseSpiManager.
-std::unique_ptr<CSpiManager> g_spiManager;
-
-}  // namespace
-
-CSpiManager* GetSpiManager()
-{
-    return g_spiManager.get();
-}
-
-bool IsSupportedImage(const std::string& path)
+bool IsSupportedImage(const std::string& path, CSpiManager* plugins)
 {
     if (IsOleImage(path))
         return true;
-    CSpiManager* manager = GetSpiManager();
-    return manager != nullptr && manager->Supports(path);
+    return plugins != nullptr && plugins->Supports(path);
 }
 
-void ResetSpiManager(const std::string& directory)
+std::unique_ptr<CSpiManager> LoadSpiManager(const std::string& directory)
 {
-    g_spiManager.reset();
     try {
-        g_spiManager = std::make_unique<CSpiManager>(directory);
+        return std::make_unique<CSpiManager>(directory);
     } catch (const CSpiManager::CSpiException&) {
         throw CWallpaperMaker::CWallpaperException("plugin not found");
     }
-}
-
-void ReleaseSpiManager() noexcept
-{
-    g_spiManager.reset();
 }

@@ -1,18 +1,14 @@
 #pragma once
 #include "imaging/FileExtension.h"
 
+#include <memory>
 #include <string>
 
 class CSpiManager;
 
-// The process-wide current plug-in manager; empty while plug-ins are off.
-CSpiManager* GetSpiManager();
+// An OLE image type, or a file one of the plug-ins accepts (plugins null: none loaded).
+bool IsSupportedImage(const std::string& path, CSpiManager* plugins);
 
-// An OLE image type, or a file the current plug-in manager accepts.
-bool IsSupportedImage(const std::string& path);
-
-// Replaces the current manager by a new one for the directory. When no plug-in loads, the
-// slot stays empty and CWallpaperMaker::CWallpaperException "plugin not found" is thrown.
-void ResetSpiManager(const std::string& directory);
-// Destroys the current manager, unloading its plug-ins; afterwards there is none.
-void ReleaseSpiManager() noexcept;
+// Every plug-in of the directory. When none loads, CWallpaperMaker::CWallpaperException
+// "plugin not found".
+std::unique_ptr<CSpiManager> LoadSpiManager(const std::string& directory);

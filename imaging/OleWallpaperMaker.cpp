@@ -1,24 +1,28 @@
 #include "imaging/OleWallpaperMaker.h"
 
 #include "imaging/BmpFileCheck.h"
+#include "win32/GdiGuards.h"
+#include "win32/WholeFile.h"
 
 namespace {
 
 // The whole file in one fixed global block of exactly its size.
-UniqueGlobal ReadWholeFile(const std::string& path, DWORD& size)
+UniqueGlobal ReadPictureFile(const std::string& path, DWORD& size)
 {
-    const UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file)
-        throw CWallpaperMaker::CWallpaperException("failed open file");
-    size = GetFileSize(file.get(), nullptr);
-    if (size == INVALID_FILE_SIZE)
-        throw CWallpaperMaker::CWallpaperException("over filesize");
-    UniqueGlobal block(GlobalAlloc(GMEM_NOCOMPACT, size));
-    DWORD read = 0;
-    if (!block || !ReadFile(file.get(), block.get(), size, &read, nullptr) || read != size)
-        throw CWallpaperMaker::CWallpaperException("failed read file");
-    return block;
+    UniqueGlobal block;
+    const ReadFailure failure =
+        ReadWholeFile(path, INVALID_FILE_SIZE - 1, [&](DWORD bytes) -> void* {
+            size = bytes;
+            block.reset(GlobalAlloc(GMEM_NOCOMPACT, bytes));
+            return block.get();
+        });
+    switch (failure) {
+    case ReadFailure::None: return block;
+    case ReadFailure::Open: throw CWallpaperMaker::CWallpaperException("failed open file");
+    case ReadFailure::TooLarge: throw CWallpaperMaker::CWallpaperException("over filesize");
+    case ReadFailure::Read: break;
+    }
+    throw CWallpaperMaker::CWallpaperException("failed read file");
 }
 
 }  // namespace
@@ -35,7 +39,7 @@ COleWallpaperMaker::LeftBitmap::~LeftBitmap()
 COleWallpaperMaker::COleWallpaperMaker(const std::string& path)
 {
     DWORD size = 0;
-    fileData_ = ReadWholeFile(path, size);
+    fileData_ = ReadPictureFile(path, size);
     // A BMP whose header promises more than the file holds makes the decoder read past the
     // block (a crash under Wine): refuse it as any other undecodable file.
     if (!BmpFitsInFile(static_cast<const std::uint8_t*>(fileData_.get()), size))
@@ -43,7 +47,7 @@ COleWallpaperMaker::COleWallpaperMaker(const std::string& path)
     if (CreateStreamOnHGlobal(fileData_.get(), FALSE, stream_.put()) != S_OK)
         throw CWallpaperException("failed create stream");
     if (OleLoadPicture(stream_.get(), static_cast<LONG>(size), TRUE, IID_IPicture,
-                       reinterpret_cast<void**>(picture_.put())) != S_OK ||
+                       picture_.put_void()) != S_OK ||
         !picture_)
         throw CWallpaperException("failed ole load");
     short type = PICTYPE_UNINITIALIZED;
@@ -71,8 +75,7 @@ HRESULT COleWallpaperMaker::Draw(HDC hdc, int x, int y, int cx, int cy) const
 UniqueGdiObject COleWallpaperMaker::DrawToDib24(BITMAPINFO& info, void*& bits) const
 {
     UniqueGdiObject bitmap = CreateDib24(info, bits, Width(), Height());
-    const UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
-    const SelectedObject selected(dc.get(), bitmap.get());
+    const BitmapDc dc(nullptr, bitmap.get());
     if (Draw(dc.get(), 0, 0, Width(), Height()) != S_OK)
         throw CWallpaperException("failed ole_render");
     GdiFlush();

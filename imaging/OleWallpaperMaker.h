@@ -1,6 +1,7 @@
 #pragma once
 // COleWallpaperMaker: a jpg, bmp or gif picture decoded by the OLE picture service.
 #include "imaging/WallpaperMaker.h"
+#include "win32/ComPtr.h"
 
 #include <ocidl.h>
 #include <olectl.h>

@@ -1,6 +1,6 @@
 #include "imaging/PreviewBackground.h"
 
-#include "app/UniqueHandle.h"
+#include "win32/GdiGuards.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 #include "imaging/SpiManager.h"
 
 #include "imaging/FileExtension.h"
-#include "wallpaper/Directory.h"
+#include "win32/Directory.h"
 
 #include <array>
 

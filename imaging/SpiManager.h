@@ -1,9 +1,9 @@
 #pragma once
 // CSpi: one loaded Susie plug-in. CSpiManager: every plug-in of a directory, with the choice
 // of a plug-in for a file and a cache of that choice by extension.
-#include "app/Exception.h"
-#include "app/UniqueHandle.h"
-#include "imaging/SusiePlugin.h"
+#include "win32/Exception.h"
+#include "win32/UniqueHandle.h"
+#include "susie/SusiePlugin.h"
 
 #include <cstdint>
 #include <map>

@@ -1,17 +1,16 @@
 #include "imaging/SpiOptions.h"
 
 #include "imaging/ImageType.h"
+#include "imaging/SpiManager.h"
 #include "imaging/WallpaperMaker.h"
 #include "settings/RegistryKey.h"
 #include "settings/RegistryNames.h"
-#include "wallpaper/WallpaperList.h"
 
 #include <shlwapi.h>
 
-CSpiOptions::~CSpiOptions()
-{
-    ReleaseSpiManager();
-}
+CSpiOptions::CSpiOptions() = default;
+
+CSpiOptions::~CSpiOptions() = default;
 
 void CSpiOptions::Load(const std::string& rootKey)
 {
@@ -28,8 +27,9 @@ void CSpiOptions::Load(const std::string& rootKey)
     }
     if (!UseSpi)
         return;
+    plugins_.reset();
     try {
-        ResetSpiManager(spiPath_);
+        plugins_ = LoadSpiManager(spiPath_);
     } catch (const CWallpaperMaker::CWallpaperException& failure) {
         UseSpi = false;
         failure.ShowMessage();
@@ -43,7 +43,7 @@ void CSpiOptions::Save(const std::string& rootKey) const
     key.WriteString(RegistryNames::kSpiPath, spiPath_);
 }
 
-void CSpiOptions::Apply(const std::string& path, bool useSpi, CWallpaperList& list)
+bool CSpiOptions::Apply(const std::string& path, bool useSpi)
 {
     bool changed = false;
     if (path != spiPath_) {
@@ -55,17 +55,18 @@ void CSpiOptions::Apply(const std::string& path, bool useSpi, CWallpaperList& li
         changed = true;
     }
     if (!changed)
-        return;
-    ReleaseSpiManager();
+        return false;
+    plugins_.reset();
     if (!UseSpi)
-        return;
+        return false;
     try {
-        ResetSpiManager(spiPath_);
-        list.Refresh();
+        plugins_ = LoadSpiManager(spiPath_);
+        return true;
     } catch (const CException& failure) {
         // Plug-ins stay off as a whole: no manager may outlive the flag.
-        ReleaseSpiManager();
+        plugins_.reset();
         UseSpi = false;
         failure.ShowMessage();
+        return false;
     }
 }

@@ -1,45 +1,10 @@
 #include "imaging/SpiPicture.h"
 
+#include "portable/ByteOrder.h"
+
 #include <cstring>
 
 namespace {
-
-// Field offsets of a BITMAPINFOHEADER.
-constexpr std::size_t kSizeAt = 0;
-constexpr std::size_t kWidthAt = 4;
-constexpr std::size_t kHeightAt = 8;
-constexpr std::size_t kPlanesAt = 12;
-constexpr std::size_t kBitCountAt = 14;
-constexpr std::size_t kCompressionAt = 16;
-constexpr std::size_t kSizeImageAt = 20;
-constexpr std::size_t kClrUsedAt = 32;
-constexpr std::size_t kClrImportantAt = 36;
-constexpr std::size_t kMasksAt = 40;  // bit fields follow the 40 bytes (or sit in a V4/V5 header)
-
-constexpr std::uint32_t kBiRgb = 0;
-constexpr std::uint32_t kBiBitfields = 3;
-
-std::uint32_t Le32(const std::uint8_t* p)
-{
-    return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
-
-std::uint16_t Le16(const std::uint8_t* p)
-{
-    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
-}
-
-void PutLe32(std::uint8_t* p, std::uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        p[i] = static_cast<std::uint8_t>(v >> (8 * i));
-}
-
-void PutLe16(std::uint8_t* p, std::uint16_t v)
-{
-    p[0] = static_cast<std::uint8_t>(v);
-    p[1] = static_cast<std::uint8_t>(v >> 8);
-}
 
 // One run of set bits (or none).
 bool IsContiguous(std::uint32_t mask)
@@ -112,23 +77,18 @@ void FlipRows(const SpiPictureLayout& layout, const std::uint8_t* pixels, std::u
 
 }  // namespace
 
-std::uint64_t DibStride(std::uint32_t width, std::uint32_t bitCount)
-{
-    return (std::uint64_t{width} * bitCount + 31) / 32 * 4;
-}
-
 std::optional<SpiPictureLayout> CheckSpiPicture(const std::uint8_t* info, std::size_t infoSize,
                                                 std::size_t pixelSize)
 {
     if (info == nullptr || infoSize < kDibHeaderSize)
         return std::nullopt;
     SpiPictureLayout layout;
-    layout.headerSize = Le32(info + kSizeAt);
+    layout.headerSize = Le32(info + DibField::kSize);
     if (layout.headerSize < kDibHeaderSize || layout.headerSize > infoSize)
         return std::nullopt;
 
-    const auto width = static_cast<std::int32_t>(Le32(info + kWidthAt));
-    const std::int64_t height = static_cast<std::int32_t>(Le32(info + kHeightAt));
+    const auto width = static_cast<std::int32_t>(Le32(info + DibField::kWidth));
+    const std::int64_t height = static_cast<std::int32_t>(Le32(info + DibField::kHeight));
     if (width <= 0 || width > kMaxPictureSide || height == 0 || height > kMaxPictureSide
         || height < -kMaxPictureSide)
         return std::nullopt;
@@ -136,8 +96,8 @@ std::optional<SpiPictureLayout> CheckSpiPicture(const std::uint8_t* info, std::s
     layout.topDown = height < 0;
     layout.height = static_cast<std::int32_t>(layout.topDown ? -height : height);
 
-    layout.bitCount = Le16(info + kBitCountAt);
-    const std::uint32_t compression = Le32(info + kCompressionAt);
+    layout.bitCount = Le16(info + DibField::kBitCount);
+    const std::uint32_t compression = Le32(info + DibField::kCompression);
     switch (layout.bitCount) {
     case 1:
     case 4:
@@ -145,7 +105,7 @@ std::optional<SpiPictureLayout> CheckSpiPicture(const std::uint8_t* info, std::s
         if (compression != kBiRgb)
             return std::nullopt;
         const std::uint32_t most = 1u << layout.bitCount;
-        const std::uint32_t used = Le32(info + kClrUsedAt);
+        const std::uint32_t used = Le32(info + DibField::kClrUsed);
         layout.colorCount = used == 0 || used > most ? most : used;
         if (std::uint64_t{layout.headerSize} + std::uint64_t{layout.colorCount} * 4 > infoSize)
             return std::nullopt;
@@ -158,10 +118,10 @@ std::optional<SpiPictureLayout> CheckSpiPicture(const std::uint8_t* info, std::s
     case 16:
     case 32:
         if (compression == kBiBitfields) {
-            if (infoSize < kMasksAt + 12)
+            if (infoSize < DibField::kMasks + 12)
                 return std::nullopt;
             for (int i = 0; i < 3; ++i)
-                layout.masks[i] = Le32(info + kMasksAt + 4 * i);
+                layout.masks[i] = Le32(info + DibField::kMasks + 4 * i);
         } else if (compression == kBiRgb) {
             const bool wide = layout.bitCount == 32;
             layout.masks[0] = wide ? 0x00FF0000 : 0x7C00;
@@ -193,26 +153,26 @@ SpiDib NormalizeSpiPicture(const SpiPictureLayout& layout, const std::uint8_t* i
     dib.info.assign(kDibInfoSize, 0);
     std::uint8_t* header = dib.info.data();
     std::memcpy(header, info, kDibHeaderSize);
-    PutLe32(header + kSizeAt, kDibHeaderSize);
-    PutLe32(header + kHeightAt, static_cast<std::uint32_t>(layout.height));
-    PutLe16(header + kPlanesAt, 1);
-    PutLe32(header + kCompressionAt, kBiRgb);
+    PutLe32(header + DibField::kSize, kDibHeaderSize);
+    PutLe32(header + DibField::kHeight, static_cast<std::uint32_t>(layout.height));
+    PutLe16(header + DibField::kPlanes, 1);
+    PutLe32(header + DibField::kCompression, kBiRgb);
 
     const bool converted = layout.bitCount == 16 || layout.bitCount == 32;
     if (layout.bitCount <= 8) {
-        if (Le32(info + kClrUsedAt) != 0)
-            PutLe32(header + kClrUsedAt, layout.colorCount);
-        if (Le32(info + kClrImportantAt) > layout.colorCount)
-            PutLe32(header + kClrImportantAt, 0);
+        if (Le32(info + DibField::kClrUsed) != 0)
+            PutLe32(header + DibField::kClrUsed, layout.colorCount);
+        if (Le32(info + DibField::kClrImportant) > layout.colorCount)
+            PutLe32(header + DibField::kClrImportant, 0);
         std::memcpy(header + kDibHeaderSize, info + layout.headerSize,
                     std::size_t{layout.colorCount} * 4);
     } else {
-        PutLe32(header + kClrUsedAt, 0);
-        PutLe32(header + kClrImportantAt, 0);
+        PutLe32(header + DibField::kClrUsed, 0);
+        PutLe32(header + DibField::kClrImportant, 0);
     }
     if (converted) {
-        PutLe16(header + kBitCountAt, 24);
-        PutLe32(header + kSizeImageAt, 0);
+        PutLe16(header + DibField::kBitCount, 24);
+        PutLe32(header + DibField::kSizeImage, 0);
         dib.pixels.assign(
             static_cast<std::size_t>(DibStride(layout.width, 24)) * layout.height, 0);
         ConvertToBgr24(layout, pixels, dib.pixels.data());

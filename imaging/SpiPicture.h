@@ -1,14 +1,15 @@
 #pragma once
 // What the host makes of a plug-in's two result blocks before reading them: SpiPictureLayout
 // (the checked layout) and SpiDib (the form every drawing and writing works from).
+#include "portable/DibLayout.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <vector>
 
-// Size of a BITMAPINFOHEADER, and of the info block the host keeps: header and 256 entries.
-inline constexpr std::size_t kDibHeaderSize = 40;
-inline constexpr std::size_t kDibInfoSize = kDibHeaderSize + 256 * 4;
+// The info block the host keeps: a BITMAPINFOHEADER and 256 colour entries.
+inline constexpr std::size_t kDibInfoSize = kDibHeaderSize + kDibPaletteEntries * 4;
 // Pictures beyond this many pixels a side are refused as damaged.
 inline constexpr std::int32_t kMaxPictureSide = 65536;
 
@@ -43,6 +44,3 @@ struct SpiDib {
 
 SpiDib NormalizeSpiPicture(const SpiPictureLayout& layout, const std::uint8_t* info,
                            const std::uint8_t* pixels);
-
-// Bytes per row of a DIB: rows padded to a multiple of 4 bytes.
-std::uint64_t DibStride(std::uint32_t width, std::uint32_t bitCount);

@@ -1,6 +1,7 @@
 #include "imaging/SpiWallpaperMaker.h"
 
 #include "imaging/SpiManager.h"
+#include "win32/GdiGuards.h"
 
 #include <exception>
 
@@ -72,8 +73,7 @@ void CSpiWallpaperMaker::WriteFittedBitmap(const std::string& outPath, const REC
     void* copyBits = nullptr;
     const UniqueGdiObject copy = CreateDib24(copyInfo, copyBits, Width(), Height());
     {
-        const UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
-        const SelectedObject selected(dc.get(), copy.get());
+        const BitmapDc dc(nullptr, copy.get());
         SetDIBitsToDevice(dc.get(), 0, 0, Width(), Height(), 0, 0, 0, Height(), Pixels(),
                           &Info(), DIB_RGB_COLORS);
         GdiFlush();

@@ -1,7 +1,7 @@
 #pragma once
 // CWallpaperMaker: one decoded picture, and the bitmap machinery its derived classes share.
-#include "app/Exception.h"
-#include "app/UniqueHandle.h"
+#include "win32/Exception.h"
+#include "win32/UniqueHandle.h"
 
 #include <windows.h>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/UniqueHandle.h"
+#include "win32/UniqueHandle.h"
 
 #include <cstdint>
 #include <string>

@@ -1,12 +1,11 @@
 #include "ui/DialogUtil.h"
 
-#include "app/UniqueHandle.h"
-#include "ui/ComApartment.h"
+#include "win32/ComApartment.h"
+#include "win32/UniqueHandle.h"
 
 #include <commdlg.h>
 #include <shlobj.h>
 
-#include <utility>
 #include <vector>
 
 namespace {
@@ -14,12 +13,6 @@ namespace {
 constexpr int kPathBuffer = MAX_PATH + 1;
 // Filter pairs, each part ending in a zero; the list ends in a second zero.
 constexpr char kImageFilter[] = "画像ファイル (.bmp;.jpg)\0*.bmp; *.jpg\0全てのファイル\0*.*\0";
-
-FolderBrowserStandIn& StandIn()
-{
-    static FolderBrowserStandIn standIn;
-    return standIn;
-}
 
 }  // namespace
 
@@ -61,8 +54,6 @@ std::string GetListBoxSelection(HWND dialog, int id)
 
 std::string BrowseForFolder(HWND owner, const std::string& title)
 {
-    if (StandIn())
-        return StandIn()(owner, title);
     // The browser needs COM on this thread.
     ComApartment com;
     BROWSEINFOA info = {};
@@ -103,9 +94,4 @@ void CenterOnDesktop(HWND window)
     const int x = (own.left + desktop.right - own.right) / 2;
     const int y = (own.top + desktop.bottom - own.bottom) / 2;
     SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE);
-}
-
-void SetFolderBrowserStandIn(FolderBrowserStandIn standIn)
-{
-    StandIn() = std::move(standIn);
 }

@@ -17,13 +17,10 @@ std::string GetListBoxSelection(HWND dialog, int id);
 
 // The shell's folder browser rooted at the desktop; the chosen folder's path, or "".
 std::string BrowseForFolder(HWND owner, const std::string& title);
+// A folder browser as the pages take it: BrowseForFolder, or a stand-in.
+using FolderBrowser = std::function<std::string(HWND owner, const std::string& title)>;
 // The open-file dialog for an existing image file; its full path, or "".
 std::string ChooseImageFile(HWND owner, const std::string& title);
 
 // Moves the window (not resizing it) to the middle of the desktop.
 void CenterOnDesktop(HWND window);
-
-// Lets tests answer BrowseForFolder in place of the shell's browser; an empty function
-// restores the browser.
-using FolderBrowserStandIn = std::function<std::string(HWND owner, const std::string& title)>;
-void SetFolderBrowserStandIn(FolderBrowserStandIn standIn);

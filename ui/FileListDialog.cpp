@@ -1,10 +1,13 @@
 #include "ui/FileListDialog.h"
 
-#include "app/WallpaperChanger.h"
+#include "engine/WallpaperChanger.h"
 #include "imaging/ImageLoader.h"
 #include "imaging/WallpaperMaker.h"
 #include "resources/DialogIds.h"
 #include "ui/DialogUtil.h"
+#include "win32/GdiGuards.h"
+
+#include <commctrl.h>
 
 #include <vector>
 
@@ -20,7 +23,7 @@ constexpr int kPreviewHeight = 135;
 }  // namespace
 
 CFileListDialog::CFileListDialog(const std::string& folderPath, CWallpaperChanger* engine)
-    : folder_(folderPath), engine_(engine)
+    : folder_(folderPath, engine->GetPictureFilter()), engine_(engine)
 {
 }
 
@@ -30,57 +33,35 @@ void CFileListDialog::Show(HWND owner)
 }
 
 LRESULT CALLBACK CFileListDialog::ListProcedure(HWND list, UINT message, WPARAM wParam,
-                                                LPARAM lParam)
+                                                LPARAM lParam, UINT_PTR id, DWORD_PTR self)
 {
-    CFileListDialog* self = CurrentInstance<CFileListDialog>::Get();
-    if (self == nullptr)
-        return DefWindowProcA(list, message, wParam, lParam);
-    try {
-        if (message == WM_KEYUP && wParam == VK_RETURN)
-            self->SetWallpaper();
-    } catch (...) {
-        self->failure_.Capture();
-        EndDialog(self->dialog_, 0);
-    }
-    const WNDPROC previous = self->previousListProcedure_;
+    auto* dialog = reinterpret_cast<CFileListDialog*>(self);
+    if (message == WM_KEYUP && wParam == VK_RETURN)
+        dialog->Guarded([&] { dialog->SetWallpaper(); });
     if (message == WM_NCDESTROY)
-        SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-    return CallWindowProcA(previous, list, message, wParam, lParam);
+        RemoveWindowSubclass(list, ListProcedure, id);
+    return DefSubclassProc(list, message, wParam, lParam);
 }
 
-INT_PTR CFileListDialog::OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+INT_PTR CFileListDialog::OnOtherMessage(UINT message, WPARAM, LPARAM)
 {
-    switch (message) {
-    case WM_INITDIALOG:
-        OnInitDialog(dialog);
-        return TRUE;
-    case WM_PAINT:
-        OnPaint();
-        return TRUE;
-    case WM_COMMAND:
-        OnCommand(LOWORD(wParam), HIWORD(wParam));
-        return TRUE;
-    case WM_CLOSE:
-        EndDialog(dialog, 0);
-        return TRUE;
-    default:
+    if (message != WM_PAINT)
         return FALSE;
-    }
+    OnPaint();
+    return TRUE;
 }
 
-void CFileListDialog::OnInitDialog(HWND dialog)
+void CFileListDialog::OnInitDialog()
 {
-    dialog_ = dialog;
-    list_ = GetDlgItem(dialog, IDC_FILELIST_FILES);
+    list_ = GetDlgItem(dialog_, IDC_FILELIST_FILES);
     std::vector<CWallpaperFile> files;
     folder_.GetFiles(files);
-    previousListProcedure_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListProcedure)));
+    SetWindowSubclass(list_, ListProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
     for (const CWallpaperFile& file : files)
         SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(file.GetName().c_str()));
-    SetChecked(dialog, IDC_FILELIST_PREVIEW, true);
-    CenterOnDesktop(dialog);
-    WindowDc screen(dialog);
+    SetChecked(dialog_, IDC_FILELIST_PREVIEW, true);
+    CenterOnDesktop(dialog_);
+    WindowDc screen(dialog_);
     preview_.reset(CreateCompatibleBitmap(screen.get(), kPreviewWidth, kPreviewHeight));
     ClearPreview();
 }
@@ -89,7 +70,7 @@ void CFileListDialog::OnCommand(int id, int notification)
 {
     switch (id) {
     case IDC_FILELIST_CLOSE:
-        EndDialog(dialog_, 0);
+        End();
         break;
     case IDC_FILELIST_SET:
         SetWallpaper();
@@ -118,8 +99,7 @@ void CFileListDialog::OnCommand(int id, int notification)
 void CFileListDialog::OnPaint()
 {
     PaintDc paint(dialog_);
-    UniqueMemoryDc memory(CreateCompatibleDC(paint.get()));
-    SelectedObject bitmap(memory.get(), preview_.get());
+    const BitmapDc memory(paint.get(), preview_.get());
     BitBlt(paint.get(), kPreviewLeft, kPreviewTop, kPreviewWidth, kPreviewHeight, memory.get(),
            0, 0, SRCCOPY);
 }
@@ -146,10 +126,9 @@ void CFileListDialog::DrawPreview()
         return;
     try {
         WindowDc screen(dialog_);
-        UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
-        SelectedObject bitmap(memory.get(), preview_.get());
+        const BitmapDc memory(screen.get(), preview_.get());
         const RECT box = {0, 0, kPreviewWidth, kPreviewHeight};
-        CImageLoader().DrawPreview(path, memory.get(), box);
+        CImageLoader(engine_->spi.Plugins()).DrawPreview(path, memory.get(), box);
         BitBlt(screen.get(), kPreviewLeft, kPreviewTop, kPreviewWidth, kPreviewHeight,
                memory.get(), 0, 0, SRCCOPY);
     } catch (const CWallpaperMaker::CWallpaperException& failure) {
@@ -167,9 +146,8 @@ void CFileListDialog::ClearPreview()
     if (!preview_)
         return;
     WindowDc screen(dialog_);
-    UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
-    SelectedObject bitmap(memory.get(), preview_.get());
-    SelectedObject brush(memory.get(), GetStockObject(LTGRAY_BRUSH));
+    const BitmapDc memory(screen.get(), preview_.get());
+    const SelectedObject brush(memory.get(), GetStockObject(LTGRAY_BRUSH));
     PatBlt(memory.get(), 0, 0, kPreviewWidth, kPreviewHeight, PATCOPY);
     BitBlt(screen.get(), kPreviewLeft, kPreviewTop, kPreviewWidth, kPreviewHeight, memory.get(),
            0, 0, SRCCOPY);

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/UniqueHandle.h"
+#include "win32/UniqueHandle.h"
 #include "ui/ModalDialog.h"
 #include "wallpaper/WallpaperFolder.h"
 
@@ -11,7 +11,7 @@ class CWallpaperChanger;
 
 // The images of one folder as it is now, a preview of the selected one, and a button that
 // sets it as the wallpaper at once; the dialog stays open after that.
-class CFileListDialog : public ModalDialog<CFileListDialog> {
+class CFileListDialog : public CModalDialog {
 public:
     // Scans the folder.
     CFileListDialog(const std::string& folderPath, CWallpaperChanger* engine);
@@ -22,13 +22,12 @@ public:
     void Show(HWND owner);
 
 private:
-    friend class ModalDialog<CFileListDialog>;
-
+    // The file list's own procedure: Enter sets the selected file.
     static LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM wParam,
-                                          LPARAM lParam);
-    INT_PTR OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-    void OnInitDialog(HWND dialog);
-    void OnCommand(int id, int notification);
+                                          LPARAM lParam, UINT_PTR id, DWORD_PTR self);
+    void OnInitDialog() override;
+    void OnCommand(int id, int notification) override;
+    INT_PTR OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnPaint();
 
     std::string SelectedPath() const;
@@ -36,9 +35,7 @@ private:
     void DrawPreview();
     void ClearPreview();
 
-    HWND dialog_ = nullptr;
     HWND list_ = nullptr;
-    WNDPROC previousListProcedure_ = nullptr;
     CWallpaperFolder folder_;
     CWallpaperChanger* engine_;
     UniqueGdiObject preview_;  // 180 x 135, compatible with the dialog

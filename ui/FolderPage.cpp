@@ -1,17 +1,20 @@
 #include "ui/FolderPage.h"
 
-#include "app/Exception.h"
-#include "app/WallpaperChanger.h"
+#include "engine/WallpaperChanger.h"
 #include "resources/DialogIds.h"
 #include "resources/ResourceIds.h"
 #include "ui/DialogUtil.h"
 #include "ui/FileListDialog.h"
-#include "ui/SettingsSheet.h"
+#include "win32/Exception.h"
+#include "win32/GuardedCall.h"
 
 #include <shellapi.h>
 #include <shlwapi.h>
 
+#include <commctrl.h>
+
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -33,30 +36,31 @@ void Erase(std::vector<std::string>& paths, const std::string& path)
 
 }  // namespace
 
-HPROPSHEETPAGE CFolderPage::Create(HINSTANCE instance)
+CFolderPage::CFolderPage(CWallpaperChanger& engine, ModalFailure& sheetFailure,
+                         FolderBrowser browseForFolder)
+    : CPropertyPage(kTemplate, sheetFailure),
+      engine_(engine),
+      browseForFolder_(std::move(browseForFolder))
 {
-    return CreatePage(instance, kTemplate, PageProcedure<CFolderPage>);
 }
 
-INT_PTR CFolderPage::OnInitDialog(HWND window)
+INT_PTR CFolderPage::OnInitDialog()
 {
-    window_ = window;
-    list_ = GetDlgItem(window, IDC_FOLDER_LIST);
-    previousListProcedure_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListProcedure)));
+    list_ = GetDlgItem(window_, IDC_FOLDER_LIST);
+    SetWindowSubclass(list_, ListProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
 
-    CWallpaperChanger& engine = CurrentEngine();
+    CWallpaperChanger& engine = engine_;
     added_.clear();
     removed_.clear();
     engine.GetFolders(shown_);
     for (const std::string& path : shown_)
         SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(path.c_str()));
-    SetItemText(window, IDC_TMP_PATH, engine.GetTmpPath());
-    SetItemText(window, IDC_ESC_PATH, engine.GetEscPath());
+    SetItemText(window_, IDC_TMP_PATH, engine.GetTmpPath());
+    SetItemText(window_, IDC_ESC_PATH, engine.GetEscPath());
 
-    CenterOnDesktop(GetParent(window));
+    CenterOnDesktop(GetParent(window_));
     contextMenu_.reset(LoadMenuA(reinterpret_cast<HINSTANCE>(
-                                     GetWindowLongPtrA(window, GWLP_HINSTANCE)),
+                                     GetWindowLongPtrA(window_, GWLP_HINSTANCE)),
                                  kContextMenu));
     if (!contextMenu_)
         throw CException("failed LoadMenu");
@@ -84,13 +88,13 @@ INT_PTR CFolderPage::OnCommand(WPARAM wParam, LPARAM lParam)
         break;
     case IDC_FOLDER_ADD:
     case IDM_FOLDER_ADD: {
-        const std::string path = BrowseForFolder(window_, kFolderTitle);
+        const std::string path = browseForFolder_(window_, kFolderTitle);
         if (!path.empty())
             AddFolder(path);
         break;
     }
     case IDC_TMP_BROWSE: {
-        const std::string path = BrowseForFolder(window_, kTmpTitle);
+        const std::string path = browseForFolder_(window_, kTmpTitle);
         if (!path.empty())
             SetItemText(window_, IDC_TMP_PATH, path);
         break;
@@ -113,7 +117,7 @@ INT_PTR CFolderPage::OnCommand(WPARAM wParam, LPARAM lParam)
 
 INT_PTR CFolderPage::OnApply()
 {
-    CWallpaperChanger& engine = CurrentEngine();
+    CWallpaperChanger& engine = engine_;
     engine.SetTmpPath(GetItemText(window_, IDC_TMP_PATH));
     engine.SetEscPath(GetItemText(window_, IDC_ESC_PATH));
     for (const std::string& path : added_)
@@ -161,7 +165,7 @@ void CFolderPage::OpenSelectedFolder()
     const std::string path = GetListBoxSelection(window_, IDC_FOLDER_LIST);
     if (path.empty())
         return;
-    CFileListDialog dialog(path, &CurrentEngine());
+    CFileListDialog dialog(path, &engine_);
     dialog.Show(window_);
 }
 
@@ -183,34 +187,30 @@ void CFolderPage::OnDropFiles(HDROP drop)
 }
 
 LRESULT CALLBACK CFolderPage::ListProcedure(HWND list, UINT message, WPARAM wParam,
-                                            LPARAM lParam)
+                                            LPARAM lParam, UINT_PTR id, DWORD_PTR self)
 {
-    CFolderPage* page = CurrentInstance<CFolderPage>::Get();
-    if (page == nullptr)
-        return DefWindowProcA(list, message, wParam, lParam);
-    try {
-        return page->OnListMessage(list, message, wParam, lParam);
-    } catch (...) {
-        AbandonSettingsSheet(page->window_);
-        return 0;
-    }
+    auto* page = reinterpret_cast<CFolderPage*>(self);
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(list, ListProcedure, id);
+    const bool handled = GuardedCall([&] { return page->OnListMessage(message, wParam); },
+                                     [&] {
+                                         page->Abandon();
+                                         return true;
+                                     });
+    return handled ? 0 : DefSubclassProc(list, message, wParam, lParam);
 }
 
-LRESULT CFolderPage::OnListMessage(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
+bool CFolderPage::OnListMessage(UINT message, WPARAM wParam)
 {
     switch (message) {
     case WM_RBUTTONDOWN:
         // Not passed on: a right click leaves the selection as it is.
         ShowContextMenu();
-        return 0;
+        return true;
     case WM_DROPFILES:
         OnDropFiles(reinterpret_cast<HDROP>(wParam));
-        return 0;
-    case WM_NCDESTROY:
-        SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousListProcedure_));
-        break;
+        return true;
     default:
-        break;
+        return false;
     }
-    return CallWindowProcA(previousListProcedure_, list, message, wParam, lParam);
 }

@@ -1,8 +1,7 @@
 #include "ui/HotkeyPage.h"
 
-#include "app/WallpaperChanger.h"
+#include "engine/WallpaperChanger.h"
 #include "resources/DialogIds.h"
-#include "ui/SettingsSheet.h"
 
 #include <array>
 
@@ -16,28 +15,27 @@ constexpr std::array<const char*, 8> kClickActions = {
 
 }  // namespace
 
-HPROPSHEETPAGE CHotkeyPage::Create(HINSTANCE instance)
+CHotkeyPage::CHotkeyPage(CWallpaperChanger& engine, ModalFailure& sheetFailure)
+    : CPropertyPage(kTemplate, sheetFailure), engine_(engine)
 {
-    return CreatePage(instance, kTemplate, PageProcedure<CHotkeyPage>);
 }
 
-INT_PTR CHotkeyPage::OnInitDialog(HWND window)
+INT_PTR CHotkeyPage::OnInitDialog()
 {
-    window_ = window;
-    const HotkeySettings& hotkeys = CurrentEngine().hotkeys;
+    const HotkeySettings& hotkeys = engine_.hotkeys;
     for (size_t i = 0; i < kClickActions.size(); ++i)
-        SendDlgItemMessageA(window, IDC_ICON_CLICK, CB_INSERTSTRING, i,
+        SendDlgItemMessageA(window_, IDC_ICON_CLICK, CB_INSERTSTRING, i,
                             reinterpret_cast<LPARAM>(kClickActions[i]));
-    SendDlgItemMessageA(window, IDC_ICON_CLICK, CB_SETCURSEL, hotkeys.iconClickAction + 1, 0);
+    SendDlgItemMessageA(window_, IDC_ICON_CLICK, CB_SETCURSEL, hotkeys.iconClickAction + 1, 0);
     for (int i = 0; i < HotkeySettings::kCount; ++i)
-        SendDlgItemMessageA(window, IDC_HOTKEY_FIRST + i, HKM_SETHOTKEY,
+        SendDlgItemMessageA(window_, IDC_HOTKEY_FIRST + i, HKM_SETHOTKEY,
                             static_cast<WPARAM>(hotkeys.GetHotkey(i)), 0);
     return TRUE;
 }
 
 INT_PTR CHotkeyPage::OnApply()
 {
-    HotkeySettings& hotkeys = CurrentEngine().hotkeys;
+    HotkeySettings& hotkeys = engine_.hotkeys;
     for (int i = 0; i < HotkeySettings::kCount; ++i)
         hotkeys.SetHotkey(i, static_cast<int>(LOWORD(
                                  SendDlgItemMessageA(window_, IDC_HOTKEY_FIRST + i, HKM_GETHOTKEY, 0, 0))));

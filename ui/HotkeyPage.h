@@ -1,11 +1,16 @@
 #pragma once
 #include "ui/PropertyPage.h"
 
-// The seven hotkeys and the tray icon's click action; OK re-registers all seven.
-class CHotkeyPage : public CPropertyPage, public CurrentInstance<CHotkeyPage> {
-public:
-    HPROPSHEETPAGE Create(HINSTANCE instance) override;
+class CWallpaperChanger;
 
-    INT_PTR OnInitDialog(HWND window);
-    INT_PTR OnApply();
+// The seven hotkeys and the tray icon's click action; OK re-registers all seven.
+class CHotkeyPage : public CPropertyPage {
+public:
+    CHotkeyPage(CWallpaperChanger& engine, ModalFailure& sheetFailure);
+
+private:
+    INT_PTR OnInitDialog() override;
+    INT_PTR OnApply() override;
+
+    CWallpaperChanger& engine_;
 };

@@ -1,34 +1,48 @@
 #pragma once
-#include "ui/CurrentInstance.h"
 #include "ui/ModalFailure.h"
 
 #include <windows.h>
 
-// A modal dialog run by the one live object of Dialog, whose OnMessage(dialog, message,
-// wParam, lParam) handles its messages. A failure inside it ends the dialog and is thrown
-// from Run once the dialog has gone.
-template <typename Dialog>
-class ModalDialog : public CurrentInstance<Dialog> {
+// Base of the modal dialogs. The object travels with its dialog (DialogBoxParam's parameter,
+// kept in DWLP_USER); the dialog procedure dispatches the common messages to the virtual
+// handlers, and a failure inside any of them ends the dialog and is thrown from Run once
+// the dialog has gone.
+class CModalDialog {
+public:
+    CModalDialog(const CModalDialog&) = delete;
+    CModalDialog& operator=(const CModalDialog&) = delete;
+
 protected:
-    ModalDialog() = default;
+    CModalDialog() = default;
+    virtual ~CModalDialog();
 
     // Runs the dialog template of this program's resources.
-    void Run(HWND owner, const char* templateName)
-    {
-        DialogBoxParamA(GetModuleHandleA(nullptr), templateName, owner, Procedure, 0);
-        failure_.RethrowIfAny();
-    }
+    void Run(HWND owner, const char* templateName);
 
-    ModalFailure failure_;
+    // dialog_ is set before this runs.
+    virtual void OnInitDialog() = 0;
+    virtual void OnCommand(int id, int notification);
+    // Messages other than WM_INITDIALOG, WM_COMMAND and WM_CLOSE (which ends the dialog);
+    // the dialog procedure's answer, FALSE for not handled.
+    virtual INT_PTR OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-private:
-    static INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+    // Runs a handler called from outside the dialog procedure (a subclassed control's) under
+    // the same firewall: a failure ends the dialog.
+    template <typename Handler>
+    void Guarded(Handler&& handler) noexcept
     {
-        Dialog* self = CurrentInstance<Dialog>::Get();
-        if (self == nullptr)
-            return FALSE;
-        return RunDialogHandler(dialog, static_cast<ModalDialog*>(self)->failure_, [&] {
-            return self->OnMessage(dialog, message, wParam, lParam);
+        RunDialogHandler(dialog_, failure_, [&]() -> INT_PTR {
+            handler();
+            return TRUE;
         });
     }
+    void End() { EndDialog(dialog_, 0); }
+
+    HWND dialog_ = nullptr;
+
+private:
+    static INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+
+    ModalFailure failure_;
 };

@@ -1,4 +1,6 @@
 #pragma once
+#include "win32/GuardedCall.h"
+
 #include <windows.h>
 
 #include <exception>
@@ -30,11 +32,9 @@ private:
 template <typename Handler>
 INT_PTR RunDialogHandler(HWND dialog, ModalFailure& failure, Handler&& handler) noexcept
 {
-    try {
-        return handler();
-    } catch (...) {
+    return GuardedCall(std::forward<Handler>(handler), [&]() -> INT_PTR {
         failure.Capture();
         EndDialog(dialog, 0);
         return TRUE;
-    }
+    });
 }

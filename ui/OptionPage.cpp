@@ -1,10 +1,9 @@
 #include "ui/OptionPage.h"
 
-#include "app/WallpaperChanger.h"
+#include "engine/WallpaperChanger.h"
 #include "resources/DialogIds.h"
 #include "ui/DialogUtil.h"
 #include "ui/ProcessRegisterDialog.h"
-#include "ui/SettingsSheet.h"
 
 #include <commdlg.h>
 
@@ -21,41 +20,40 @@ constexpr std::array<int, 3> kOrderRadios = {IDC_ORDER_NAME, IDC_ORDER_REVERSE, 
 
 }  // namespace
 
-HPROPSHEETPAGE COptionPage::Create(HINSTANCE instance)
+COptionPage::COptionPage(CWallpaperChanger& engine, ModalFailure& sheetFailure)
+    : CPropertyPage(kTemplate, sheetFailure), engine_(engine)
 {
-    return CreatePage(instance, kTemplate, PageProcedure<COptionPage>);
 }
 
-INT_PTR COptionPage::OnInitDialog(HWND window)
+INT_PTR COptionPage::OnInitDialog()
 {
-    window_ = window;
-    const OptionSettings& options = CurrentEngine().options;
+    const OptionSettings& options = engine_.options;
 
-    SendDlgItemMessageA(window, IDC_INTERVAL_TRACKBAR, TBM_SETRANGE, TRUE,
+    SendDlgItemMessageA(window_, IDC_INTERVAL_TRACKBAR, TBM_SETRANGE, TRUE,
                         MAKELPARAM(kMinInterval, kMaxInterval));
-    SendDlgItemMessageA(window, IDC_INTERVAL_TRACKBAR, TBM_SETPOS, TRUE, options.interval);
+    SendDlgItemMessageA(window_, IDC_INTERVAL_TRACKBAR, TBM_SETPOS, TRUE, options.interval);
     if (options.interval > 0)
         SetIntervalText(static_cast<unsigned>(options.interval));
-    SendDlgItemMessageA(window, IDC_INTERVAL_SPIN, UDM_SETRANGE, 0,
+    SendDlgItemMessageA(window_, IDC_INTERVAL_SPIN, UDM_SETRANGE, 0,
                         MAKELPARAM(kMaxInterval, kMinInterval));
-    SendDlgItemMessageA(window, IDC_INTERVAL_SPIN, UDM_SETPOS, 0, MAKELPARAM(options.interval, 0));
-    SendDlgItemMessageA(window, IDC_INTERVAL_SPIN, UDM_SETBUDDY,
-                        reinterpret_cast<WPARAM>(GetDlgItem(window, IDC_INTERVAL)), 0);
+    SendDlgItemMessageA(window_, IDC_INTERVAL_SPIN, UDM_SETPOS, 0, MAKELPARAM(options.interval, 0));
+    SendDlgItemMessageA(window_, IDC_INTERVAL_SPIN, UDM_SETBUDDY,
+                        reinterpret_cast<WPARAM>(GetDlgItem(window_, IDC_INTERVAL)), 0);
 
     for (size_t i = 0; i < kStyles.size(); ++i)
-        SendDlgItemMessageA(window, IDC_STYLE, CB_INSERTSTRING, i,
+        SendDlgItemMessageA(window_, IDC_STYLE, CB_INSERTSTRING, i,
                             reinterpret_cast<LPARAM>(kStyles[i]));
-    SendDlgItemMessageA(window, IDC_STYLE, CB_SETCURSEL, options.style, 0);
+    SendDlgItemMessageA(window_, IDC_STYLE, CB_SETCURSEL, options.style, 0);
 
     textColor_ = options.textColor;
-    SetChecked(window, IDC_NO_AUTO_CHANGE, options.noAutoChange);
-    SetChecked(window, IDC_NO_SAVER, options.noSaver);
-    SetChecked(window, IDC_BY_PROCESS, options.byProcess);
-    SetChecked(window, IDC_NOTIFY_ALL, options.notifyAll);
+    SetChecked(window_, IDC_NO_AUTO_CHANGE, options.noAutoChange);
+    SetChecked(window_, IDC_NO_SAVER, options.noSaver);
+    SetChecked(window_, IDC_BY_PROCESS, options.byProcess);
+    SetChecked(window_, IDC_NOTIFY_ALL, options.notifyAll);
     if (options.order >= 0 && options.order < static_cast<int>(kOrderRadios.size()))
-        SetChecked(window, kOrderRadios[options.order], true);
-    SetChecked(window, IDC_SEE_THROUGH, options.seeThrough);
-    SetChecked(window, IDC_RESIZE, options.resize);
+        SetChecked(window_, kOrderRadios[options.order], true);
+    SetChecked(window_, IDC_SEE_THROUGH, options.seeThrough);
+    SetChecked(window_, IDC_RESIZE, options.resize);
     options.GetProcesses(processes_);
     return TRUE;
 }
@@ -83,7 +81,7 @@ INT_PTR COptionPage::OnCommand(WPARAM wParam, LPARAM)
 
 INT_PTR COptionPage::OnApply()
 {
-    OptionSettings& options = CurrentEngine().options;
+    OptionSettings& options = engine_.options;
     options.noAutoChange = IsChecked(window_, IDC_NO_AUTO_CHANGE);
     options.byProcess = IsChecked(window_, IDC_BY_PROCESS);
     options.notifyAll = IsChecked(window_, IDC_NOTIFY_ALL);

@@ -1,6 +1,6 @@
 #include "ui/ProcessRegisterDialog.h"
 
-#include "app/ProcessWatcher.h"
+#include "engine/ProcessWatcher.h"
 #include "resources/DialogIds.h"
 #include "ui/DialogUtil.h"
 
@@ -27,29 +27,11 @@ void CProcessRegisterDialog::Show(HWND owner)
     Run(owner, kTemplate);
 }
 
-INT_PTR CProcessRegisterDialog::OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+void CProcessRegisterDialog::OnInitDialog()
 {
-    switch (message) {
-    case WM_INITDIALOG:
-        OnInitDialog(dialog);
-        return TRUE;
-    case WM_COMMAND:
-        OnCommand(LOWORD(wParam), HIWORD(wParam));
-        return TRUE;
-    case WM_CLOSE:
-        EndDialog(dialog, 0);
-        return TRUE;
-    default:
-        return FALSE;
-    }
-}
-
-void CProcessRegisterDialog::OnInitDialog(HWND dialog)
-{
-    dialog_ = dialog;
     ReadRunningProcesses();
     for (const std::string& name : working_)
-        AddLine(dialog, IDC_REGISTERED_PROCESSES, name);
+        AddLine(dialog_, IDC_REGISTERED_PROCESSES, name);
 }
 
 void CProcessRegisterDialog::OnCommand(int id, int notification)
@@ -71,10 +53,10 @@ void CProcessRegisterDialog::OnCommand(int id, int notification)
         break;
     case IDC_PROCESS_OK:
         names_ = working_;
-        EndDialog(dialog_, 0);
+        End();
         break;
     case IDC_PROCESS_CANCEL:
-        EndDialog(dialog_, 0);
+        End();
         break;
     case IDC_PROCESS_REFRESH:
         ReadRunningProcesses();

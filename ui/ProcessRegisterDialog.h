@@ -8,7 +8,7 @@
 
 // Edits a list of program file names, offering the running processes to pick from. The
 // caller's list is replaced only on the dialog's OK.
-class CProcessRegisterDialog : public ModalDialog<CProcessRegisterDialog> {
+class CProcessRegisterDialog : public CModalDialog {
 public:
     explicit CProcessRegisterDialog(std::vector<std::string>& names);
     CProcessRegisterDialog(const CProcessRegisterDialog&) = delete;
@@ -18,11 +18,8 @@ public:
     void Show(HWND owner);
 
 private:
-    friend class ModalDialog<CProcessRegisterDialog>;
-
-    INT_PTR OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-    void OnInitDialog(HWND dialog);
-    void OnCommand(int id, int notification);
+    void OnInitDialog() override;
+    void OnCommand(int id, int notification) override;
     void ReadRunningProcesses();
     void AddSelectedProcess();
     void RemoveSelectedName();
@@ -30,5 +27,4 @@ private:
 
     std::vector<std::string>& names_;
     std::vector<std::string> working_;
-    HWND dialog_ = nullptr;
 };

@@ -1,9 +1,8 @@
 #include "ui/RunPage.h"
 
-#include "app/WallpaperChanger.h"
+#include "engine/WallpaperChanger.h"
 #include "resources/DialogIds.h"
 #include "ui/DialogUtil.h"
-#include "ui/SettingsSheet.h"
 #include "ui/ShortcutDialog.h"
 
 #include <string>
@@ -34,21 +33,20 @@ void ChooseInto(HWND window, int editId)
 
 }  // namespace
 
-HPROPSHEETPAGE CRunPage::Create(HINSTANCE instance)
+CRunPage::CRunPage(CWallpaperChanger& engine, ModalFailure& sheetFailure)
+    : CPropertyPage(kTemplate, sheetFailure), engine_(engine)
 {
-    return CreatePage(instance, kTemplate, PageProcedure<CRunPage>);
 }
 
-INT_PTR CRunPage::OnInitDialog(HWND window)
+INT_PTR CRunPage::OnInitDialog()
 {
-    window_ = window;
-    const RunQuitSettings& runQuit = CurrentEngine().runQuit;
+    const RunQuitSettings& runQuit = engine_.runQuit;
     if (runQuit.runOption >= 0 && runQuit.runOption < kOptionCount)
-        SetChecked(window, IDC_RUN_NONE + runQuit.runOption, true);
+        SetChecked(window_, IDC_RUN_NONE + runQuit.runOption, true);
     if (runQuit.quitOption >= 0 && runQuit.quitOption < kOptionCount)
-        SetChecked(window, IDC_QUIT_NONE + runQuit.quitOption, true);
-    SetItemText(window, IDC_RUN_PATH, runQuit.runPath);
-    SetItemText(window, IDC_QUIT_PATH, runQuit.quitPath);
+        SetChecked(window_, IDC_QUIT_NONE + runQuit.quitOption, true);
+    SetItemText(window_, IDC_RUN_PATH, runQuit.runPath);
+    SetItemText(window_, IDC_QUIT_PATH, runQuit.quitPath);
     return TRUE;
 }
 
@@ -72,7 +70,7 @@ INT_PTR CRunPage::OnCommand(WPARAM wParam, LPARAM)
 
 INT_PTR CRunPage::OnApply()
 {
-    RunQuitSettings& runQuit = CurrentEngine().runQuit;
+    RunQuitSettings& runQuit = engine_.runQuit;
     ReadRadioGroup(window_, IDC_RUN_NONE, runQuit.runOption);
     ReadRadioGroup(window_, IDC_QUIT_NONE, runQuit.quitOption);
     runQuit.SetRunPath(GetItemText(window_, IDC_RUN_PATH));

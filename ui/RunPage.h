@@ -1,13 +1,18 @@
 #pragma once
 #include "ui/PropertyPage.h"
 
+class CWallpaperChanger;
+
 // What the program does to the wallpaper when it starts and when it quits; opens the
 // shortcut dialog.
-class CRunPage : public CPropertyPage, public CurrentInstance<CRunPage> {
+class CRunPage : public CPropertyPage {
 public:
-    HPROPSHEETPAGE Create(HINSTANCE instance) override;
+    CRunPage(CWallpaperChanger& engine, ModalFailure& sheetFailure);
 
-    INT_PTR OnInitDialog(HWND window);
-    INT_PTR OnCommand(WPARAM wParam, LPARAM lParam);
-    INT_PTR OnApply();
+private:
+    INT_PTR OnInitDialog() override;
+    INT_PTR OnCommand(WPARAM wParam, LPARAM lParam) override;
+    INT_PTR OnApply() override;
+
+    CWallpaperChanger& engine_;
 };

@@ -1,6 +1,6 @@
 #include "ui/SettingsSheet.h"
 
-#include "app/UniqueHandle.h"
+#include "win32/UniqueHandle.h"
 #include "ui/FolderPage.h"
 #include "ui/HotkeyPage.h"
 #include "ui/OptionPage.h"
@@ -9,38 +9,39 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 namespace {
 
 constexpr char kCaption[] = "Tesselwane設定";
 
 // A page handle not yet handed to PropertySheetA, which destroys the pages it is given.
-struct PropertySheetPageTraits {
-    using Handle = HPROPSHEETPAGE;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle h) noexcept { DestroyPropertySheetPage(h); }
-};
+using UniquePropertySheetPage = UniqueHandle<HPROPSHEETPAGE, DestroyPropertySheetPage>;
 
 }  // namespace
 
-CSettingsSheet::CSettingsSheet(CWallpaperChanger* engine) : engine_(engine) {}
+CSettingsSheet::CSettingsSheet(CWallpaperChanger* engine, FolderBrowser browseForFolder)
+    : engine_(engine), browseForFolder_(std::move(browseForFolder))
+{
+}
 
 CSettingsSheet::~CSettingsSheet() = default;
 
 void CSettingsSheet::Show(HINSTANCE instance, HWND parent)
 {
     if (!pages_[0]) {
-        pages_[0] = std::make_unique<CFolderPage>();
-        pages_[1] = std::make_unique<COptionPage>();
-        pages_[2] = std::make_unique<CHotkeyPage>();
-        pages_[3] = std::make_unique<CRunPage>();
-        pages_[4] = std::make_unique<CSpiPage>();
+        pages_[0] = std::make_unique<CFolderPage>(*engine_, failure_, browseForFolder_);
+        pages_[1] = std::make_unique<COptionPage>(*engine_, failure_);
+        pages_[2] = std::make_unique<CHotkeyPage>(*engine_, failure_);
+        pages_[3] = std::make_unique<CRunPage>(*engine_, failure_);
+        pages_[4] = std::make_unique<CSpiPage>(*engine_, failure_, browseForFolder_);
     }
     // The trackbar, up-down and hotkey controls of the pages.
     INITCOMMONCONTROLSEX controls = {sizeof controls,
                                      ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_HOTKEY_CLASS};
     InitCommonControlsEx(&controls);
 
-    std::array<UniqueHandle<PropertySheetPageTraits>, 5> created;
+    std::array<UniquePropertySheetPage, 5> created;
     for (size_t i = 0; i < pages_.size(); ++i)
         created[i].reset(pages_[i]->Create(instance));
     std::array<HPROPSHEETPAGE, 5> handles = {};
@@ -58,9 +59,4 @@ void CSettingsSheet::Show(HINSTANCE instance, HWND parent)
     header.phpage = handles.data();
     PropertySheetA(&header);
     failure_.RethrowIfAny();
-}
-
-CWallpaperChanger& CurrentEngine()
-{
-    return CurrentInstance<CSettingsSheet>::Get()->Engine();
 }

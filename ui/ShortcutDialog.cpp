@@ -1,8 +1,9 @@
 #include "ui/ShortcutDialog.h"
 
-#include "app/Exception.h"
-#include "app/UniqueHandle.h"
-#include "ui/ComApartment.h"
+#include "win32/Exception.h"
+#include "win32/ComPtr.h"
+#include "win32/UniqueHandle.h"
+#include "win32/ComApartment.h"
 #include "resources/DialogIds.h"
 #include "ui/DialogUtil.h"
 
@@ -49,10 +50,10 @@ void WriteShortcut(int specialFolder, const std::string& arguments)
 
     ComPtr<IShellLinkA> link;
     if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                reinterpret_cast<void**>(link.put()))))
+                                link.put_void())))
         throw CException("regist_link");
     ComPtr<IPersistFile> file;
-    if (FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.put()))))
+    if (FAILED(link->QueryInterface(IID_IPersistFile, file.put_void())))
         throw CException("regist_link");
     if (!arguments.empty() && FAILED(link->SetArguments(arguments.c_str())))
         throw CException("regist_link");
@@ -83,36 +84,23 @@ void CShortcutDialog::Show(HWND owner)
     Run(owner, kTemplate);
 }
 
-INT_PTR CShortcutDialog::OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+void CShortcutDialog::OnInitDialog()
 {
-    switch (message) {
-    case WM_INITDIALOG:
-        OnInitDialog(dialog);
-        return TRUE;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDC_LNK_OK) {
-            OnOk();
-            EndDialog(dialog, 0);
-        } else if (LOWORD(wParam) == IDC_LNK_CANCEL) {
-            EndDialog(dialog, 0);
-        }
-        return TRUE;
-    case WM_CLOSE:
-        EndDialog(dialog, 0);
-        return TRUE;
-    default:
-        return FALSE;
-    }
+    for (size_t i = 0; i < kStartOptions.size(); ++i)
+        SendDlgItemMessageA(dialog_, IDC_LNK_OPTION, CB_INSERTSTRING, i,
+                            reinterpret_cast<LPARAM>(kStartOptions[i].text));
+    SendDlgItemMessageA(dialog_, IDC_LNK_OPTION, CB_SETCURSEL, 0, 0);
+    SetChecked(dialog_, IDC_LNK_STARTUP, true);
 }
 
-void CShortcutDialog::OnInitDialog(HWND dialog)
+void CShortcutDialog::OnCommand(int id, int)
 {
-    dialog_ = dialog;
-    for (size_t i = 0; i < kStartOptions.size(); ++i)
-        SendDlgItemMessageA(dialog, IDC_LNK_OPTION, CB_INSERTSTRING, i,
-                            reinterpret_cast<LPARAM>(kStartOptions[i].text));
-    SendDlgItemMessageA(dialog, IDC_LNK_OPTION, CB_SETCURSEL, 0, 0);
-    SetChecked(dialog, IDC_LNK_STARTUP, true);
+    if (id == IDC_LNK_OK) {
+        OnOk();
+        End();
+    } else if (id == IDC_LNK_CANCEL) {
+        End();
+    }
 }
 
 void CShortcutDialog::OnOk()

@@ -8,7 +8,7 @@
 // Writes a shortcut "Tessel.lnk" to this program, optionally with a one-shot switch, into
 // the Startup folder, the SendTo folder or the desktop. Written at once, whatever the
 // settings sheet does afterwards.
-class CShortcutDialog : public ModalDialog<CShortcutDialog> {
+class CShortcutDialog : public CModalDialog {
 public:
     CShortcutDialog() = default;
 
@@ -16,13 +16,9 @@ public:
     void Show(HWND owner);
 
 private:
-    friend class ModalDialog<CShortcutDialog>;
-
-    INT_PTR OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-    void OnInitDialog(HWND dialog);
+    void OnInitDialog() override;
+    void OnCommand(int id, int notification) override;
     void OnOk();
-
-    HWND dialog_ = nullptr;
 };
 
 // Writes <special folder>\Tessel.lnk to this program with the arguments ("" for none),

@@ -3,6 +3,7 @@ set(TESSEL_UI_WIN32
   FileListDialog.cpp
   FolderPage.cpp
   HotkeyPage.cpp
+  ModalDialog.cpp
   OptionPage.cpp
   ProcessRegisterDialog.cpp
   PropertyPage.cpp

@@ -1,11 +1,11 @@
 #include "ui/SpiPage.h"
 
-#include "app/WallpaperChanger.h"
+#include "engine/WallpaperChanger.h"
 #include "resources/DialogIds.h"
 #include "ui/DialogUtil.h"
-#include "ui/SettingsSheet.h"
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -14,24 +14,26 @@ constexpr char kBrowseTitle[] = "SusiePluginディレクトリ";
 
 }  // namespace
 
-HPROPSHEETPAGE CSpiPage::Create(HINSTANCE instance)
+CSpiPage::CSpiPage(CWallpaperChanger& engine, ModalFailure& sheetFailure,
+                   FolderBrowser browseForFolder)
+    : CPropertyPage(kTemplate, sheetFailure),
+      engine_(engine),
+      browseForFolder_(std::move(browseForFolder))
 {
-    return CreatePage(instance, kTemplate, PageProcedure<CSpiPage>);
 }
 
-INT_PTR CSpiPage::OnInitDialog(HWND window)
+INT_PTR CSpiPage::OnInitDialog()
 {
-    window_ = window;
-    const CSpiOptions& spi = CurrentEngine().spi;
-    SetItemText(window, IDC_SPI_PATH, spi.GetSpiPath());
-    SetChecked(window, IDC_USE_SPI, spi.UseSpi);
+    const CSpiOptions& spi = engine_.spi;
+    SetItemText(window_, IDC_SPI_PATH, spi.GetSpiPath());
+    SetChecked(window_, IDC_USE_SPI, spi.UseSpi);
     return TRUE;
 }
 
 INT_PTR CSpiPage::OnCommand(WPARAM wParam, LPARAM)
 {
     if (LOWORD(wParam) == IDC_SPI_BROWSE) {
-        const std::string path = BrowseForFolder(window_, kBrowseTitle);
+        const std::string path = browseForFolder_(window_, kBrowseTitle);
         if (!path.empty())
             SetItemText(window_, IDC_SPI_PATH, path);
     }
@@ -40,7 +42,6 @@ INT_PTR CSpiPage::OnCommand(WPARAM wParam, LPARAM)
 
 INT_PTR CSpiPage::OnApply()
 {
-    CWallpaperChanger& engine = CurrentEngine();
-    engine.spi.Apply(GetItemText(window_, IDC_SPI_PATH), IsChecked(window_, IDC_USE_SPI), engine);
+    engine_.ApplySpi(GetItemText(window_, IDC_SPI_PATH), IsChecked(window_, IDC_USE_SPI));
     return TRUE;
 }

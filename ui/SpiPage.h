@@ -1,12 +1,19 @@
 #pragma once
+#include "ui/DialogUtil.h"
 #include "ui/PropertyPage.h"
 
-// Whether Susie plug-ins are used and the directory they are loaded from.
-class CSpiPage : public CPropertyPage, public CurrentInstance<CSpiPage> {
-public:
-    HPROPSHEETPAGE Create(HINSTANCE instance) override;
+class CWallpaperChanger;
 
-    INT_PTR OnInitDialog(HWND window);
-    INT_PTR OnCommand(WPARAM wParam, LPARAM lParam);
-    INT_PTR OnApply();
+// Whether Susie plug-ins are used and the directory they are loaded from.
+class CSpiPage : public CPropertyPage {
+public:
+    CSpiPage(CWallpaperChanger& engine, ModalFailure& sheetFailure, FolderBrowser browseForFolder);
+
+private:
+    INT_PTR OnInitDialog() override;
+    INT_PTR OnCommand(WPARAM wParam, LPARAM lParam) override;
+    INT_PTR OnApply() override;
+
+    CWallpaperChanger& engine_;
+    FolderBrowser browseForFolder_;
 };

@@ -1,8 +1,7 @@
 #include "wallpaper/WallpaperFolder.h"
 
-#include "imaging/ImageType.h"
-#include "wallpaper/Directory.h"
 #include "wallpaper/NameOrder.h"
+#include "win32/Directory.h"
 
 #include <algorithm>
 #include <utility>
@@ -22,13 +21,15 @@ bool operator<(const CWallpaperFile& a, const CWallpaperFile& b) noexcept
     return NameLess(a.GetName(), b.GetName());
 }
 
-CWallpaperFolder::CWallpaperFolder(std::string path) : path_(std::move(path))
+CWallpaperFolder::CWallpaperFolder(std::string path, PictureFilter isPicture)
+    : path_(std::move(path)), isPicture_(std::move(isPicture))
 {
     files_.reserve(64);
     Scan();
 }
 
-CWallpaperFolder::CWallpaperFolder(const CWallpaperFolder& other) : path_(other.path_)
+CWallpaperFolder::CWallpaperFolder(const CWallpaperFolder& other)
+    : path_(other.path_), isPicture_(other.isPicture_)
 {
     files_.reserve(std::max<std::size_t>(64, other.files_.size()));
     for (const CWallpaperFile& file : other.files_)
@@ -45,7 +46,7 @@ void CWallpaperFolder::Scan()
     std::string fullPath;
     for (std::string& name : names) {
         fullPath.assign(prefix).append(name);
-        if (IsSupportedImage(fullPath))
+        if (isPicture_(fullPath))
             files_.emplace_back(this, std::move(name));
     }
     std::sort(files_.begin(), files_.end());

@@ -1,5 +1,7 @@
 #pragma once
 // CWallpaperFile: one image of a folder. CWallpaperFolder: a wallpaper folder and its images.
+#include "wallpaper/PictureFilter.h"
+
 #include <string>
 #include <vector>
 
@@ -24,8 +26,8 @@ bool operator<(const CWallpaperFile& a, const CWallpaperFile& b) noexcept;
 
 class CWallpaperFolder {
 public:
-    // Keeps the path exactly as given and scans it.
-    explicit CWallpaperFolder(std::string path);
+    // Keeps the path exactly as given and scans it, listing the files isPicture accepts.
+    CWallpaperFolder(std::string path, PictureFilter isPicture);
     // Copies the file names without touching the disk; the copies point at the new folder.
     CWallpaperFolder(const CWallpaperFolder& other);
     CWallpaperFolder& operator=(const CWallpaperFolder&) = delete;
@@ -39,5 +41,6 @@ public:
 
 private:
     std::string path_;
+    PictureFilter isPicture_;
     std::vector<CWallpaperFile> files_;
 };

@@ -1,17 +1,17 @@
 #include "wallpaper/WallpaperList.h"
 
-#include "imaging/ImageType.h"
 #include "settings/RegistryKey.h"
 #include "settings/RegistryNames.h"
-#include "wallpaper/Directory.h"
 #include "wallpaper/NameOrder.h"
 #include "wallpaper/Position.h"
 #include "wallpaper/Shuffle.h"
+#include "win32/Directory.h"
 
 #include <shlwapi.h>
 #include <windows.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace RN = RegistryNames;
 
@@ -24,7 +24,7 @@ bool FileNameLess(const CWallpaperFile* a, const CWallpaperFile* b) noexcept
 
 }  // namespace
 
-CWallpaperList::CWallpaperList()
+CWallpaperList::CWallpaperList(PictureFilter isPicture) : isPicture_(std::move(isPicture))
 {
     sortedFiles_.reserve(1024);
     shuffledFiles_.reserve(1024);
@@ -36,7 +36,7 @@ bool CWallpaperList::AddFolder(const std::string& path, bool rebuild)
         if (folder.GetPath() == path)
             return false;
     }
-    folders_.emplace_back(path);
+    folders_.emplace_back(path, isPicture_);
     if (rebuild)
         Rebuild();
     return true;
@@ -152,7 +152,7 @@ void CWallpaperList::SetTmpPath(const std::string& path)
 
 void CWallpaperList::SetEscPath(const std::string& path)
 {
-    const bool usable = !path.empty() && PathFileExistsA(path.c_str()) && IsSupportedImage(path);
+    const bool usable = !path.empty() && PathFileExistsA(path.c_str()) && isPicture_(path);
     escPath_ = usable ? path : std::string();
 }
 

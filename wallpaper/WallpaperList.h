@@ -10,7 +10,8 @@
 // the current positions, the temporary folder and the escape wallpaper.
 class CWallpaperList {
 public:
-    CWallpaperList();
+    // isPicture decides which files of the folders are listed.
+    explicit CWallpaperList(PictureFilter isPicture);
     CWallpaperList(const CWallpaperList&) = delete;
     CWallpaperList& operator=(const CWallpaperList&) = delete;
 
@@ -47,6 +48,7 @@ private:
     // A pending random pick becomes the position in name order.
     void TakeRandomPick();
 
+    PictureFilter isPicture_;
     std::int32_t randomPos_ = -1;
     std::int32_t numFolder_ = 0;
     std::int32_t currentFile_ = -1;

@@ -1,16 +1,14 @@
 #include "plugins/ifwic/BgraToDib.h"
 
-#include <cstring>
+#include "portable/DibLayout.h"
 
-std::size_t Bgr24Stride(std::uint32_t width)
-{
-    return (static_cast<std::size_t>(width) * 3 + 3) & ~static_cast<std::size_t>(3);
-}
+#include <cstddef>
+#include <cstring>
 
 void BgraToBottomUpBgr24(const std::uint8_t* bgra, std::uint32_t width, std::uint32_t height,
                          std::uint8_t* dib)
 {
-    const std::size_t stride = Bgr24Stride(width);
+    const auto stride = static_cast<std::size_t>(DibStride(width, 24));
     for (std::uint32_t y = 0; y < height; ++y) {
         const std::uint8_t* in = bgra + static_cast<std::size_t>(y) * width * 4;
         std::uint8_t* out = dib + static_cast<std::size_t>(height - 1 - y) * stride;

@@ -1,6 +1,6 @@
 // ifwic.spi: a Susie image plug-in on the Windows Imaging Component (PNG, TIFF, ICO, JPEG,
 // GIF, BMP, and WebP, HEIF and JPEG XR where the system has their codecs).
-#include "imaging/SusiePlugin.h"
+#include "susie/SusiePlugin.h"
 #include "plugins/ifwic/ImageSignature.h"
 #include "plugins/ifwic/WicDecoder.h"
 
@@ -8,7 +8,7 @@
 #include <type_traits>
 
 extern "C" {
-int WINAPI IsSupported(char* filename, DWORD head);
+int WINAPI IsSupported(char* filename, ULONG_PTR head);
 int WINAPI GetPicture(char* buf, long len, unsigned int flag, HLOCAL* info, HLOCAL* pixels,
                       FARPROC progress, long data);
 }
@@ -18,7 +18,7 @@ static_assert(std::is_same_v<decltype(&GetPicture), SusieGetPicture>);
 
 // The decision rests on the head block alone. A value whose high word is zero is a file
 // handle in the interface's older form; this plug-in does not read from handles.
-int WINAPI IsSupported(char*, DWORD head)
+int WINAPI IsSupported(char*, ULONG_PTR head)
 {
     if ((head & 0xFFFF0000) == 0)
         return 0;

@@ -1,14 +1,16 @@
 #include "plugins/ifwic/WicDecoder.h"
 
-#include "app/UniqueHandle.h"
-#include "imaging/SusiePlugin.h"
 #include "plugins/ifwic/BgraToDib.h"
-#include "plugins/ifwic/ComScope.h"
+#include "portable/DibLayout.h"
+#include "susie/SusiePlugin.h"
+#include "win32/ComApartment.h"
+#include "win32/ComPtr.h"
+#include "win32/GuardedCall.h"
+#include "win32/UniqueHandle.h"
 
 #include <wincodec.h>
 
 #include <cstdint>
-#include <new>
 #include <vector>
 
 namespace {
@@ -38,7 +40,7 @@ ComPtr<IWICImagingFactory> CreateFactory()
 {
     ComPtr<IWICImagingFactory> factory;
     CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                     IID_IWICImagingFactory, reinterpret_cast<void**>(factory.put()));
+                     IID_IWICImagingFactory, factory.put_void());
     return factory;
 }
 
@@ -70,7 +72,7 @@ UniqueLocal AllocateLocal(std::size_t size)
 
 int Decode(const BYTE* data, DWORD size, HLOCAL* info, HLOCAL* pixels)
 {
-    const ComScope com;
+    const ComApartment com;
     if (!com.Usable())
         return Susie::kInternalError;
     const ComPtr<IWICImagingFactory> factory = CreateFactory();
@@ -85,7 +87,7 @@ int Decode(const BYTE* data, DWORD size, HLOCAL* info, HLOCAL* pixels)
         || width > kMaxSide || height > kMaxSide)
         return Susie::kBrokenData;
     const std::uint64_t bgraBytes = std::uint64_t{width} * 4 * height;
-    const std::uint64_t dibBytes = std::uint64_t{Bgr24Stride(width)} * height;
+    const std::uint64_t dibBytes = DibStride(width, 24) * height;
     if (bgraBytes > kMaxBytes || dibBytes > kMaxBytes)
         return Susie::kNoMemory;
 
@@ -117,7 +119,7 @@ bool HasWicDecoder(ImageFormat format) noexcept
     const GUID* container = ContainerOf(format);
     if (container == nullptr)
         return false;
-    const ComScope com;
+    const ComApartment com;
     if (!com.Usable())
         return false;
     const ComPtr<IWICImagingFactory> factory = CreateFactory();
@@ -127,11 +129,6 @@ bool HasWicDecoder(ImageFormat format) noexcept
 
 int DecodeToDib(const BYTE* data, DWORD size, HLOCAL* info, HLOCAL* pixels) noexcept
 {
-    try {
-        return Decode(data, size, info, pixels);
-    } catch (const std::bad_alloc&) {
-        return Susie::kNoMemory;
-    } catch (...) {
-        return Susie::kInternalError;
-    }
+    return GuardedCall([&] { return Decode(data, size, info, pixels); },
+                       [] { return HandlingOutOfMemory() ? Susie::kNoMemory : Susie::kInternalError; });
 }

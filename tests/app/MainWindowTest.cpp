@@ -1,5 +1,5 @@
 #include "app/MainWindow.h"
-#include "app/WallpaperChanger.h"
+#include "engine/WallpaperChanger.h"
 #include "resources/ResourceIds.h"
 #include "tests/support/ScratchRegistry.h"
 #include "tests/ui/ModalDriver.h"

@@ -7,7 +7,7 @@
 #include "tests/imaging/HostileImages.h"
 #include "tests/support/MessageBoxWatcher.h"
 #include "tests/support/TempDir.h"
-#include "wallpaper/Directory.h"
+#include "win32/Directory.h"
 
 #include <gtest/gtest.h>
 

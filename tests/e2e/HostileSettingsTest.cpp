@@ -5,7 +5,7 @@
 #include "tests/e2e/TesselRun.h"
 #include "tests/support/MessageBoxWatcher.h"
 #include "tests/support/TempDir.h"
-#include "wallpaper/Directory.h"
+#include "win32/Directory.h"
 
 #include <gtest/gtest.h>
 

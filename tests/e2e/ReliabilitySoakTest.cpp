@@ -9,7 +9,7 @@
 #include "tests/hook/HookLibrary.h"
 #include "tests/support/MessageBoxWatcher.h"
 #include "tests/support/TempDir.h"
-#include "wallpaper/Directory.h"
+#include "win32/Directory.h"
 
 #include <commctrl.h>
 #include <psapi.h>

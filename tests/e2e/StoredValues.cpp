@@ -1,6 +1,6 @@
 #include "tests/e2e/StoredValues.h"
 
-#include "app/UniqueHandle.h"
+#include "win32/UniqueHandle.h"
 #include "settings/RegistryNames.h"
 
 #include <fstream>

@@ -1,7 +1,7 @@
 #include "tests/e2e/TesselRun.h"
 
 #include "settings/RegistryNames.h"
-#include "wallpaper/Directory.h"
+#include "win32/Directory.h"
 
 #include <shlwapi.h>
 

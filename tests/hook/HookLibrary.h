@@ -1,6 +1,6 @@
 #pragma once
 // HookSharedState — the library's shared section; HookLibraryCopy — a private copy loaded by path.
-#include "app/UniqueHandle.h"
+#include "win32/UniqueHandle.h"
 
 #include <string>
 

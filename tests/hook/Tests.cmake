@@ -5,6 +5,6 @@ if(WIN32)
   # The programs bind the hook library by ordinal only (2 to 5), never by name.
   add_test(NAME hook_ordinal_imports
     COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP}
-            "-DPROGRAMS=$<TARGET_FILE:Tessel>;$<TARGET_FILE:app_settings_tests>"
+            "-DPROGRAMS=$<TARGET_FILE:Tessel>;$<TARGET_FILE:engine_tests>"
             -P ${CMAKE_CURRENT_SOURCE_DIR}/hook/OrdinalImports.cmake)
 endif()

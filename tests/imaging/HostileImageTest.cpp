@@ -3,10 +3,11 @@
 // previous WALLTMP.bmp exactly as it was.
 #include "imaging/ImageLoader.h"
 #include "imaging/ImageType.h"
+#include "imaging/SpiManager.h"
 #include "tests/imaging/HostileImages.h"
 #include "tests/imaging/ImagingTestUtil.h"
 #include "tests/support/TempDir.h"
-#include "wallpaper/Directory.h"
+#include "win32/Directory.h"
 
 #include <gtest/gtest.h>
 
@@ -50,7 +51,7 @@ protected:
     }
 
     // Every file through one kind of wallpaper making; counts the outcomes by text.
-    void RunCorpus(const char* label, bool fitted)
+    void RunCorpus(const char* label, bool fitted, CSpiManager* plugins)
     {
         std::map<std::string, int> outcomes;
         double slowest = 0;
@@ -60,7 +61,7 @@ protected:
             const std::string target = dir / "WALLTMP.bmp";
             dir.File("WALLTMP.bmp", previous);
             const auto start = std::chrono::steady_clock::now();
-            CImageLoader loader;
+            CImageLoader loader(plugins);
             const std::string text = FailureText([&] {
                 if (fitted)
                     loader.MakeFittedWallpaper(dir / name, target, RECT{0, 0, 1280, 1024});
@@ -100,20 +101,18 @@ protected:
 
 TEST_F(HostileImageTest, OwnSizeWithoutPlugins)
 {
-    ASSERT_EQ(GetSpiManager(), nullptr);
-    RunCorpus("own size", false);
+    RunCorpus("own size", false, nullptr);
 }
 
 TEST_F(HostileImageTest, FittedWithOurPlugin)
 {
-    ResetSpiManager(GetModuleDirectory() + "\\plugins");
-    RunCorpus("fitted, plug-in", true);
-    ReleaseSpiManager();
+    const std::unique_ptr<CSpiManager> plugins = LoadSpiManager(GetModuleDirectory() + "\\plugins");
+    RunCorpus("fitted, plug-in", true, plugins.get());
 }
 
 TEST_F(HostileImageTest, GoodStripsComeOutPixelForPixel)
 {
-    CImageLoader loader;
+    CImageLoader loader(nullptr);
     loader.MakeWallpaper(dir / "strip-1x20000.bmp", dir / "tall.bmp");
     const std::string tall = ReadWholeFile(dir / "tall.bmp");
     ASSERT_TRUE(WellFormedBmp(tall));

@@ -14,9 +14,8 @@ const Rgb kLightGrey{192, 192, 192};
 
 TEST(ImageLoader, OtherTypesWithoutPluginsAreUnsupported)
 {
-    ASSERT_EQ(GetSpiManager(), nullptr);
     TempDir dir;
-    CImageLoader loader;
+    CImageLoader loader(nullptr);
     for (const std::string name : {"photo.png", "photo.jpeg", "noextension"}) {
         const std::string path = dir.File(name, "data");
         EXPECT_EQ(FailureText([&] { loader.Load(path); }), "サポートしていないフォーマットです");
@@ -27,7 +26,7 @@ TEST(ImageLoader, OtherTypesWithoutPluginsAreUnsupported)
 TEST(ImageLoader, FailedSecondLoadLeavesTheLoaderEmpty)
 {
     TempDir dir;
-    CImageLoader loader;
+    CImageLoader loader(nullptr);
     loader.Load(FixturePath("quad.bmp"));
     EXPECT_TRUE(loader.IsLoaded());
     EXPECT_EQ(FailureText([&] { loader.Load(dir / "missing.gif"); }), "failed open file");
@@ -42,7 +41,7 @@ TEST(ImageLoader, FailedSecondLoadLeavesTheLoaderEmpty)
 TEST(ImageLoader, MakesWallpaperAtItsOwnSizeOrFitted)
 {
     TempDir dir;
-    CImageLoader loader;
+    CImageLoader loader(nullptr);
     loader.MakeWallpaper(FixturePath("quad.jpg"), dir / "WALLTMP.bmp");
     EXPECT_EQ(BmpField32(ReadWholeFile(dir / "WALLTMP.bmp"), 18), 16);
 
@@ -55,7 +54,7 @@ TEST(ImageLoader, MakesWallpaperAtItsOwnSizeOrFitted)
 TEST(ImageLoader, PreviewCentresThePictureOnGrey)
 {
     const Canvas canvas(180, 135);
-    CImageLoader loader;
+    CImageLoader loader(nullptr);
     loader.DrawPreview(FixturePath("quad.gif"), canvas.Dc(), RECT{0, 0, 180, 135});
     // A square: 135 x 135 at x = 22.
     EXPECT_TRUE(ColourNear(canvas.Pixel(10, 67), kLightGrey, 0));
@@ -68,7 +67,7 @@ TEST(ImageLoader, PreviewPaintsGreyEvenWhenLoadingFails)
 {
     TempDir dir;
     const Canvas canvas(180, 135);
-    CImageLoader loader;
+    CImageLoader loader(nullptr);
     EXPECT_EQ(FailureText([&] {
                   loader.DrawPreview(dir / "missing.jpg", canvas.Dc(), RECT{0, 0, 180, 135});
               }),

@@ -2,6 +2,7 @@
 
 #include "ImagingTestUtil.h"
 #include "tests/support/TempDir.h"
+#include "win32/GdiGuards.h"
 
 #include <gtest/gtest.h>
 #include <psapi.h>
@@ -104,6 +105,8 @@ TEST(OleWallpaperMaker, OneInchAtNinetySixDpiIsNinetySixPixels)
 
 TEST(OleWallpaperMaker, DestroyedPicturesGiveTheirMemoryBack)
 {
+    if (sizeof(void*) == 8)
+        GTEST_SKIP() << "measured for the 32-bit program; 64-bit Wine's picture service differs";
     TempDir dir;
     BITMAPINFO info;
     void* bits = nullptr;

@@ -138,25 +138,20 @@ TEST(CSpiManager, LoadPictureReportsUnreadableFiles)
     EXPECT_TRUE(pixels);
 }
 
-TEST(SpiManagerSlot, ResetFillsReleaseEmptiesAndFailureLeavesItEmpty)
+TEST(SpiManagerLoading, PluginsDecideOtherTypesAndLeaveWithTheirManager)
 {
     TempDir dir;
     const std::string folder = MakePluginFolder(dir, {"tpic2.spi"});
     const std::string picture = dir.File("a.pic", kPicture);
-    ASSERT_EQ(GetSpiManager(), nullptr);
-    EXPECT_FALSE(IsSupportedImage(picture));
+    EXPECT_FALSE(IsSupportedImage(picture, nullptr));
 
-    ResetSpiManager(folder);
-    ASSERT_NE(GetSpiManager(), nullptr);
-    EXPECT_TRUE(IsSupportedImage(picture));
-    EXPECT_TRUE(IsSupportedImage(dir / "missing.JPG")) << "OLE types need no file";
-    EXPECT_FALSE(IsSupportedImage(dir / "missing.png"));
+    std::unique_ptr<CSpiManager> plugins = LoadSpiManager(folder);
+    ASSERT_NE(plugins, nullptr);
+    EXPECT_TRUE(IsSupportedImage(picture, plugins.get()));
+    EXPECT_TRUE(IsSupportedImage(dir / "missing.JPG", plugins.get())) << "OLE types need no file";
+    EXPECT_FALSE(IsSupportedImage(dir / "missing.png", plugins.get()));
 
-    EXPECT_EQ(ThrownBy([&] { ResetSpiManager(dir / "nowhere"); }), "plugin not found");
-    EXPECT_EQ(GetSpiManager(), nullptr);
-    ResetSpiManager(folder);
-    ReleaseSpiManager();
-    EXPECT_EQ(GetSpiManager(), nullptr);
-    ReleaseSpiManager();
+    EXPECT_EQ(ThrownBy([&] { LoadSpiManager(dir / "nowhere"); }), "plugin not found");
+    plugins.reset();
     EXPECT_EQ(GetModuleHandleA((folder + "\\tpic2.spi").c_str()), nullptr);
 }

@@ -1,3 +1,4 @@
+#include "engine/WallpaperChanger.h"
 #include "imaging/ImageType.h"
 #include "imaging/SpiManager.h"
 #include "imaging/SpiOptions.h"
@@ -6,7 +7,6 @@
 #include "tests/plugins/TestPictureFormat.h"
 #include "tests/support/MessageBoxWatcher.h"
 #include "tests/support/ScratchRegistry.h"
-#include "wallpaper/WallpaperList.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +39,7 @@ TEST(CSpiOptions, NewKeyIsWrittenWithPluginsOff)
     CSpiOptions options;
     options.Load(registry.Root());
     EXPECT_FALSE(options.UseSpi);
-    EXPECT_EQ(GetSpiManager(), nullptr);
+    EXPECT_EQ(options.Plugins(), nullptr);
     DWORD type = 0;
     DWORD size = 0;
     ASSERT_TRUE(registry.ValueInfo(RN::kSpiKey, RN::kUseSpi, type, size));
@@ -61,11 +61,12 @@ TEST(CSpiOptions, LoadsStoredPluginsAndSavesTheSettingsBack)
         options.Load(registry.Root());
         EXPECT_TRUE(options.UseSpi);
         EXPECT_EQ(options.GetSpiPath(), folder);
-        EXPECT_NE(GetSpiManager(), nullptr);
+        EXPECT_NE(options.Plugins(), nullptr);
         options.UseSpi = false;
         options.Save(registry.Root());
     }
-    EXPECT_EQ(GetSpiManager(), nullptr) << "destroying the settings unloads the plug-ins";
+    EXPECT_EQ(GetModuleHandleA((folder + "\\tpic1.spi").c_str()), nullptr)
+        << "destroying the settings unloads the plug-ins";
     DWORD type = 0;
     DWORD size = 0;
     ASSERT_TRUE(registry.ValueInfo(RN::kSpiKey, RN::kUseSpi, type, size));
@@ -82,7 +83,7 @@ TEST(CSpiOptions, LoadSwitchesPluginsOffAndTellsWhenNoneLoads)
     CSpiOptions options;
     options.Load(registry.Root());
     EXPECT_FALSE(options.UseSpi);
-    EXPECT_EQ(GetSpiManager(), nullptr);
+    EXPECT_EQ(options.Plugins(), nullptr);
     EXPECT_EQ(Texts(watcher), TextList{"plugin not found"});
 }
 
@@ -95,11 +96,11 @@ TEST(CSpiOptions, ApplyOfUnchangedSettingsKeepsThePluginsLoaded)
     StoreSettings(registry, true, folder);
     CSpiOptions options;
     options.Load(registry.Root());
-    CWallpaperList list;
-    ASSERT_TRUE(IsSupportedImage(dir.File("noextension", TestPicture::kFirstMagic)));
+    ASSERT_TRUE(IsSupportedImage(dir.File("noextension", TestPicture::kFirstMagic),
+                                 options.Plugins()));
     const int offers = OffersSeen(plugin);
     ASSERT_GE(offers, 1);
-    options.Apply(folder, true, list);
+    EXPECT_FALSE(options.Apply(folder, true));
     EXPECT_EQ(OffersSeen(plugin), offers) << "a reload would have reset the plug-in's count";
 }
 
@@ -107,12 +108,11 @@ TEST(CSpiOptions, ApplyStoresAMissingDirectoryAsEmptyAndSwitchesOff)
 {
     TempDir dir;
     CSpiOptions options;
-    CWallpaperList list;
     MessageBoxWatcher watcher;
-    options.Apply(dir / "missing", true, list);
+    EXPECT_FALSE(options.Apply(dir / "missing", true));
     EXPECT_EQ(options.GetSpiPath(), "");
     EXPECT_FALSE(options.UseSpi);
-    EXPECT_EQ(GetSpiManager(), nullptr);
+    EXPECT_EQ(options.Plugins(), nullptr);
     EXPECT_EQ(Texts(watcher), TextList{"plugin not found"});
 }
 
@@ -124,18 +124,18 @@ TEST(CSpiOptions, SwitchingOnRefreshesTheListAndSwitchingOffOnlyReleases)
     dir.File("pictures\\a.pic", TestPictureBytes(TestPicture::kSecondMagic,
                                                  InfoBlock(1, 1, 24), std::string(4, '\0')));
     dir.File("pictures\\b.jpg");
-    CWallpaperList list;
-    list.AddFolder(pictures, true);
-    ASSERT_EQ(list.FindFile("a.pic"), -1);
-    ASSERT_GE(list.FindFile("b.jpg"), 0);
+    ScratchRegistry registry;
+    CWallpaperChanger engine(registry.Root());
+    engine.AddFolder(pictures, true);
+    ASSERT_EQ(engine.FindFile("a.pic"), -1);
+    ASSERT_GE(engine.FindFile("b.jpg"), 0);
 
-    CSpiOptions options;
-    options.Apply(folder, true, list);
-    EXPECT_TRUE(options.UseSpi);
-    EXPECT_NE(GetSpiManager(), nullptr);
-    EXPECT_GE(list.FindFile("a.pic"), 0) << "plug-in formats join the list";
+    engine.ApplySpi(folder, true);
+    EXPECT_TRUE(engine.spi.UseSpi);
+    EXPECT_NE(engine.spi.Plugins(), nullptr);
+    EXPECT_GE(engine.FindFile("a.pic"), 0) << "plug-in formats join the list";
 
-    options.Apply(folder, false, list);
-    EXPECT_EQ(GetSpiManager(), nullptr);
-    EXPECT_GE(list.FindFile("a.pic"), 0) << "the list waits for its next refresh";
+    engine.ApplySpi(folder, false);
+    EXPECT_EQ(engine.spi.Plugins(), nullptr);
+    EXPECT_GE(engine.FindFile("a.pic"), 0) << "the list waits for its next refresh";
 }

@@ -1,9 +1,9 @@
 #include "tests/imaging/SpiTestSupport.h"
 
-#include "app/Exception.h"
-#include "app/UniqueHandle.h"
+#include "win32/Exception.h"
+#include "win32/UniqueHandle.h"
 #include "tests/plugins/TestPictureFormat.h"
-#include "wallpaper/Directory.h"
+#include "win32/Directory.h"
 
 #include <stdexcept>
 

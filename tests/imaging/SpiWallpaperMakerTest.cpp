@@ -4,6 +4,7 @@
 #include "imaging/SpiWallpaperMaker.h"
 #include "tests/imaging/SpiTestSupport.h"
 #include "tests/plugins/TestPictureFormat.h"
+#include "win32/GdiGuards.h"
 
 #include <gtest/gtest.h>
 
@@ -244,9 +245,10 @@ TEST(SpiImageLoader, FrontDoorHandsPluginFilesToTheCurrentManager)
     const std::string folder = MakePluginFolder(dir, {"tpic1.spi"});
     const std::string picture = dir.File(
         "p.tp", TestPictureBytes(kFirstMagic, InfoBlock(1, 1, 24), std::string("\3\2\1\0", 4)));
-    CImageLoader loader;
-    EXPECT_EQ(ThrownBy([&] { loader.Load(picture); }), "サポートしていないフォーマットです");
-    ResetSpiManager(folder);
+    EXPECT_EQ(ThrownBy([&] { CImageLoader(nullptr).Load(picture); }),
+              "サポートしていないフォーマットです");
+    const std::unique_ptr<CSpiManager> plugins = LoadSpiManager(folder);
+    CImageLoader loader(plugins.get());
     loader.MakeWallpaper(picture, dir / "out.bmp");
     EXPECT_EQ(BmpFile(dir / "out.bmp").Pixel(0, 0), 0x010203u);
     dir.File("q.tp", "garbage");
@@ -254,5 +256,4 @@ TEST(SpiImageLoader, FrontDoorHandsPluginFilesToTheCurrentManager)
     EXPECT_FALSE(loader.IsLoaded());
     EXPECT_EQ(ThrownBy([&] { loader.Load(dir / "r.unknown"); }),
               "サポートしていないフォーマットです");
-    ReleaseSpiManager();
 }

@@ -1,7 +1,7 @@
 // A test plug-in for the tiny picture format; built once per magic (TEST_PLUGIN_MAGIC) so a
 // directory can hold two plug-ins that accept different files. It also keeps a record of
 // what it was offered, for the host's tests to read through "TestOffers".
-#include "imaging/SusiePlugin.h"
+#include "susie/SusiePlugin.h"
 #include "tests/plugins/TestPictureFormat.h"
 
 #include <cstdint>
@@ -9,7 +9,7 @@
 #include <type_traits>
 
 extern "C" {
-int WINAPI IsSupported(char* filename, DWORD head);
+int WINAPI IsSupported(char* filename, ULONG_PTR head);
 int WINAPI GetPicture(char* buf, long len, unsigned int flag, HLOCAL* info, HLOCAL* pixels,
                       FARPROC progress, long data);
 int WINAPI TestOffers(char* lastHead);
@@ -38,7 +38,7 @@ HLOCAL CopyToLocal(const char* data, std::uint32_t size)
 
 }  // namespace
 
-int WINAPI IsSupported(char*, DWORD head)
+int WINAPI IsSupported(char*, ULONG_PTR head)
 {
     const char* bytes = reinterpret_cast<const char*>(static_cast<std::uintptr_t>(head));
     ++g_offers;

@@ -1,6 +1,6 @@
 #include "tests/support/DebugCapture.h"
 
-#include "app/UniqueHandle.h"
+#include "win32/UniqueHandle.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "tests/support/ScratchRegistry.h"
 
-#include "app/UniqueHandle.h"
+#include "win32/UniqueHandle.h"
 
 #include <shlwapi.h>
 

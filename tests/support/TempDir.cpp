@@ -1,6 +1,6 @@
 #include "tests/support/TempDir.h"
 
-#include "app/UniqueHandle.h"
+#include "win32/UniqueHandle.h"
 
 #include <atomic>
 #include <stdexcept>

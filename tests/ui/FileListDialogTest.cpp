@@ -1,6 +1,7 @@
 #include "resources/DialogIds.h"
 #include "tests/ui/UiFixture.h"
 #include "ui/FileListDialog.h"
+#include "win32/GdiGuards.h"
 
 namespace {
 

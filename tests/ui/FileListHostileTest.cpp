@@ -7,7 +7,7 @@
 #include "tests/imaging/ImagingTestUtil.h"
 #include "tests/ui/UiFixture.h"
 #include "ui/FileListDialog.h"
-#include "wallpaper/Directory.h"
+#include "win32/Directory.h"
 
 #include <cstdio>
 #include <functional>
@@ -68,7 +68,7 @@ TEST_F(UiTest, HostilePicturesInThePreviewEndInTheirTextOrAPicture)
         const std::string& name = names.at(line);
         SCOPED_TRACE(name);
         EXPECT_EQ(shown.empty() ? "(no failure)" : shown,
-                  FailureText([&] { CImageLoader().Load(folder + "\\" + name); }));
+                  FailureText([&] { CImageLoader(engine->spi.Plugins()).Load(folder + "\\" + name); }));
         EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_FILELIST_PREVIEW) == BST_CHECKED, shown.empty());
         ++outcomes[shown.empty() ? "(preview)" : shown];
         if (++line < names.size())

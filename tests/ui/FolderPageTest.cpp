@@ -2,7 +2,7 @@
 #include "resources/ResourceIds.h"
 #include "tests/ui/UiFixture.h"
 #include "ui/DialogUtil.h"
-#include "wallpaper/Directory.h"
+#include "win32/Directory.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -17,16 +17,15 @@ class FolderPageTest : public UiTest {
 protected:
     FolderPageTest()
     {
-        SetFolderBrowserStandIn([this](HWND, const std::string&) {
+        browseForFolder = [this](HWND, const std::string&) {
             std::string path;
             if (!browsed.empty()) {
                 path = browsed.front();
                 browsed.pop_front();
             }
             return path;
-        });
+        };
     }
-    ~FolderPageTest() override { SetFolderBrowserStandIn(nullptr); }
 
     std::vector<std::string> Folders() const
     {

@@ -1,7 +1,7 @@
-#include "app/UniqueHandle.h"
+#include "win32/ComPtr.h"
 #include "resources/DialogIds.h"
 #include "tests/ui/UiFixture.h"
-#include "ui/ComApartment.h"
+#include "win32/ComApartment.h"
 
 #include <commctrl.h>
 #include <shlobj.h>
@@ -48,8 +48,8 @@ Shortcut ReadShortcut(const std::string& file)
     ComPtr<IShellLinkA> link;
     ComPtr<IPersistFile> persist;
     if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                reinterpret_cast<void**>(link.put())))
-        || FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(persist.put()))))
+                                link.put_void()))
+        || FAILED(link->QueryInterface(IID_IPersistFile, persist.put_void())))
         return read;
     wchar_t wide[MAX_PATH] = {};
     MultiByteToWideChar(CP_ACP, 0, file.c_str(), -1, wide, MAX_PATH);

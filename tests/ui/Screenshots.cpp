@@ -1,8 +1,8 @@
 // The probe "Screenshots" shows every page and dialog with sample settings and writes each
 // window, as the screen shows it, to a BMP file in the current folder
 // (tests/ui/take-screenshots turns them into the PNG files of docs/screenshots).
-#include "app/UniqueHandle.h"
-#include "app/WallpaperChanger.h"
+#include "win32/GdiGuards.h"
+#include "engine/WallpaperChanger.h"
 #include "resources/DialogIds.h"
 #include "tests/support/Probe.h"
 #include "tests/support/ScratchRegistry.h"

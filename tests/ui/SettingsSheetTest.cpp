@@ -60,7 +60,7 @@ TEST_F(SettingsSheetTest, OkAfterOpeningOnlyTheFolderPageChangesOnlyFolderSettin
 TEST_F(SettingsSheetTest, CancelAfterEditingSeveralPagesChangesNothing)
 {
     const std::string folder = temp.Folder("pictures");
-    SetFolderBrowserStandIn([&](HWND, const std::string&) { return folder; });
+    browseForFolder = [&](HWND, const std::string&) { return folder; };
     const std::string tmpBefore = engine->GetTmpPath();
 
     ModalDriver driver;
@@ -80,7 +80,6 @@ TEST_F(SettingsSheetTest, CancelAfterEditingSeveralPagesChangesNothing)
         .Then(OnPage(4, [](HWND page) { Click(page, IDC_USE_SPI); }))
         .Then(PressSheet(PSBTN_CANCEL));
     ShowSheet();
-    SetFolderBrowserStandIn(nullptr);
 
     std::vector<std::string> folders;
     engine->GetFolders(folders);

@@ -1,7 +1,7 @@
 #include "imaging/ImageType.h"
 #include "resources/DialogIds.h"
 #include "tests/ui/UiFixture.h"
-#include "wallpaper/Directory.h"
+#include "win32/Directory.h"
 
 #include <commctrl.h>
 
@@ -21,7 +21,6 @@ protected:
         temp.File("pictures\\a.bmp", SolidBitmap(2, 2, RGB(1, 1, 1)));
         engine->Refresh();
     }
-    ~SpiPageTest() override { ReleaseSpiManager(); }
 
     // A list position that a refresh would reset to -1.
     void TakePosition()
@@ -54,8 +53,8 @@ protected:
 
 TEST_F(SpiPageTest, ShowsTheSettingsAndAnUnchangedOkDoesNothing)
 {
-    engine->spi.Apply(pluginDir, true, *engine);
-    CSpiManager* const loaded = GetSpiManager();
+    engine->ApplySpi(pluginDir, true);
+    CSpiManager* const loaded = engine->spi.Plugins();
     ASSERT_NE(loaded, nullptr);
     TakePosition();
 
@@ -68,7 +67,7 @@ TEST_F(SpiPageTest, ShowsTheSettingsAndAnUnchangedOkDoesNothing)
         .Then(PressSheet(PSBTN_OK));
     ShowSheet();
 
-    EXPECT_EQ(GetSpiManager(), loaded);
+    EXPECT_EQ(engine->spi.Plugins(), loaded);
     EXPECT_EQ(engine->GetCurrentFile(), 0);
 }
 
@@ -77,7 +76,7 @@ TEST_F(SpiPageTest, SwitchingOnLoadsThePluginsAndRefreshesTheList)
     TakePosition();
     ApplyOnPage(pluginDir, true, false);
 
-    EXPECT_NE(GetSpiManager(), nullptr);
+    EXPECT_NE(engine->spi.Plugins(), nullptr);
     EXPECT_TRUE(engine->spi.UseSpi);
     EXPECT_EQ(engine->GetCurrentFile(), -1);
 }
@@ -87,17 +86,17 @@ TEST_F(SpiPageTest, AFolderWithoutPluginsSwitchesThemOffAndSaysSo)
     const std::vector<std::string> boxes = ApplyOnPage(emptyDir, true, true);
 
     EXPECT_FALSE(engine->spi.UseSpi);
-    EXPECT_EQ(GetSpiManager(), nullptr);
+    EXPECT_EQ(engine->spi.Plugins(), nullptr);
     EXPECT_EQ(boxes, (std::vector<std::string>{"plugin not found"}));
 }
 
 TEST_F(SpiPageTest, SwitchingOffReleasesThePluginsWithoutARefresh)
 {
-    engine->spi.Apply(pluginDir, true, *engine);
+    engine->ApplySpi(pluginDir, true);
     TakePosition();
     ApplyOnPage(pluginDir, false, false);
 
-    EXPECT_EQ(GetSpiManager(), nullptr);
+    EXPECT_EQ(engine->spi.Plugins(), nullptr);
     EXPECT_FALSE(engine->spi.UseSpi);
     EXPECT_EQ(engine->GetCurrentFile(), 0);
 }

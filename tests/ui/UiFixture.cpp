@@ -20,7 +20,7 @@ UiTest::~UiTest()
 
 void UiTest::ShowSheet()
 {
-    CSettingsSheet sheet(engine.get());
+    CSettingsSheet sheet(engine.get(), browseForFolder);
     sheet.Show(GetModuleHandleA(nullptr), nullptr);
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 // An engine on a scratch registry root, loaded with a hidden window for its hotkeys, and
 // the helpers the settings tests share.
-#include "app/WallpaperChanger.h"
+#include "engine/WallpaperChanger.h"
 #include "tests/support/ScratchRegistry.h"
 #include "tests/support/TempDir.h"
 #include "tests/ui/ModalDriver.h"
+#include "ui/DialogUtil.h"
 
 #include <gtest/gtest.h>
 
@@ -26,6 +27,8 @@ protected:
 
     ScratchRegistry registry;
     TempDir temp;
+    // What the sheet's pages browse for folders with.
+    FolderBrowser browseForFolder = BrowseForFolder;
     HWND window = nullptr;
     std::unique_ptr<CWallpaperChanger> engine;
 };

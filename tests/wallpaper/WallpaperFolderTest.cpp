@@ -1,6 +1,7 @@
 #include "tests/support/TempDir.h"
-#include "wallpaper/Directory.h"
+#include "tests/wallpaper/OleTypes.h"
 #include "wallpaper/WallpaperFolder.h"
+#include "win32/Directory.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -38,7 +39,7 @@ TEST(WallpaperFolder, ScanKeepsOnlyImagesDirectlyInTheFolderInNameOrder)
     EXPECT_EQ(std::count_if(listed.begin(), listed.end(),
                             [](const std::string& n) { return n[0] == '.'; }), 0);
 
-    const CWallpaperFolder folder(dir.Path());
+    const CWallpaperFolder folder(dir.Path(), kOleTypes);
     EXPECT_EQ(Names(folder), (std::vector<std::string>{"SUNSET.JPG", "a.gif", "b.jpg",
                                                        "photos.jpg"}));
 }
@@ -46,13 +47,13 @@ TEST(WallpaperFolder, ScanKeepsOnlyImagesDirectlyInTheFolderInNameOrder)
 TEST(WallpaperFolder, MissingFolderIsEmptyAndTrailingBackslashIsKept)
 {
     TempDir dir;
-    EXPECT_TRUE(Names(CWallpaperFolder(dir / "missing")).empty());
+    EXPECT_TRUE(Names(CWallpaperFolder(dir / "missing", kOleTypes)).empty());
     std::vector<std::string> listed = {"stale"};
     ListDirectory(listed, dir / "missing");
     EXPECT_TRUE(listed.empty());
 
     dir.File("a.jpg");
-    const CWallpaperFolder root(dir.Path() + "\\");
+    const CWallpaperFolder root(dir.Path() + "\\", kOleTypes);
     std::vector<const CWallpaperFile*> files;
     root.AppendFiles(files);
     ASSERT_EQ(files.size(), 1u);
@@ -64,7 +65,7 @@ TEST(WallpaperFolder, CopyPointsItsFilesAtTheCopy)
 {
     TempDir dir;
     dir.File("a.jpg");
-    auto original = std::make_unique<CWallpaperFolder>(dir.Path());
+    auto original = std::make_unique<CWallpaperFolder>(dir.Path(), kOleTypes);
     const CWallpaperFolder copy(*original);
     original.reset();
     RemoveTree(dir.Path());  // the copy must not need the disk

@@ -1,8 +1,9 @@
 #include "settings/RegistryNames.h"
 #include "tests/support/ScratchRegistry.h"
 #include "tests/support/TempDir.h"
-#include "wallpaper/Directory.h"
+#include "tests/wallpaper/OleTypes.h"
 #include "wallpaper/WallpaperList.h"
+#include "win32/Directory.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +39,7 @@ TEST_F(WallpaperListTest, FilesOfSeveralFoldersInterleaveByName)
     dir.File("D2\\a.jpg");
     dir.File("D2\\c.jpg");
     dir.File("D2\\\x82\xa0.jpg");
-    CWallpaperList list;
+    CWallpaperList list(kOleTypes);
     list.LoadFolders(registry.Root());
     EXPECT_TRUE(list.AddFolder(d1, true));
     EXPECT_TRUE(list.AddFolder(d2, true));
@@ -51,7 +52,7 @@ TEST_F(WallpaperListTest, FoldersAreTheSameOnlyWhenByteEqual)
 {
     const std::string pics = dir.Folder("pics");
     dir.File("pics\\a.jpg");
-    CWallpaperList list;
+    CWallpaperList list(kOleTypes);
     list.LoadFolders(registry.Root());
     EXPECT_TRUE(list.AddFolder(pics, true));
     EXPECT_FALSE(list.AddFolder(pics, true));
@@ -71,7 +72,7 @@ TEST_F(WallpaperListTest, RemoveAndRefreshResetThePositions)
     const std::string a = dir.Folder("A"), b = dir.Folder("B");
     dir.File("A\\1.jpg");
     dir.File("B\\2.jpg");
-    CWallpaperList list;
+    CWallpaperList list(kOleTypes);
     list.LoadFolders(registry.Root());
     list.AddFolder(a, false);
     list.AddFolder(b, true);
@@ -95,7 +96,7 @@ TEST_F(WallpaperListTest, RemoveAndRefreshResetThePositions)
 
 TEST_F(WallpaperListTest, TmpAndEscapePathsAreValidated)
 {
-    CWallpaperList list;
+    CWallpaperList list(kOleTypes);
     list.SetTmpPath(dir.Path() + "\\");
     EXPECT_EQ(list.GetTmpPath(), dir.Path());
     list.SetTmpPath(dir / "missing");
@@ -116,7 +117,7 @@ TEST_F(WallpaperListTest, TmpAndEscapePathsAreValidated)
 
 TEST_F(WallpaperListTest, FirstLoadWritesDefaults)
 {
-    CWallpaperList list;
+    CWallpaperList list(kOleTypes);
     list.LoadFolders(registry.Root());
     EXPECT_EQ(registry.ReadString(kFolder, "TmpPath"), GetModuleDirectory());
     EXPECT_EQ(registry.ReadString(kFolder, "EscPath"), "");
@@ -133,7 +134,7 @@ TEST_F(WallpaperListTest, SaveReplacesALongerListAndLoadRestoresIt)
     for (const char* name : {"f0", "f1", "f2", "f3", "f4"})
         paths.push_back(dir.Folder(name));
     {
-        CWallpaperList five;
+        CWallpaperList five(kOleTypes);
         five.LoadFolders(registry.Root());
         for (const std::string& path : paths)
             five.AddFolder(path, true);
@@ -148,7 +149,7 @@ TEST_F(WallpaperListTest, SaveReplacesALongerListAndLoadRestoresIt)
     EXPECT_FALSE(registry.ValueInfo(kFolders, "3", type, size));
     EXPECT_FALSE(registry.ValueInfo(kFolders, "4", type, size));
 
-    CWallpaperList loaded;
+    CWallpaperList loaded(kOleTypes);
     loaded.LoadFolders(registry.Root());
     std::vector<std::string> folders;
     loaded.GetFolders(folders);
@@ -159,12 +160,12 @@ TEST_F(WallpaperListTest, SaveReplacesALongerListAndLoadRestoresIt)
 TEST_F(WallpaperListTest, LoadSkipsMissingEntriesAndStoredDuplicates)
 {
     const std::string a = dir.Folder("a"), b = dir.Folder("b");
-    CWallpaperList().LoadFolders(registry.Root());
+    CWallpaperList(kOleTypes).LoadFolders(registry.Root());
     registry.WriteInt32(kFolder, "NumFolder", 3);
     registry.WriteString(kFolders, "1", a);
     registry.WriteString(kFolders, "2", a);
     registry.WriteString(kFolders, "3", b);  // beyond NumFolder
-    CWallpaperList list;
+    CWallpaperList list(kOleTypes);
     list.LoadFolders(registry.Root());
     std::vector<std::string> folders;
     list.GetFolders(folders);
@@ -175,7 +176,7 @@ TEST_F(WallpaperListTest, HostileStoredValuesLoadAsDefaults)
 {
     const std::string a = dir.Folder("a");
     dir.File("a\\x.jpg");
-    CWallpaperList().LoadFolders(registry.Root());
+    CWallpaperList(kOleTypes).LoadFolders(registry.Root());
     registry.WriteRaw(kFolder, "TmpPath", REG_BINARY, "C:\\", 4);
     registry.WriteString(kFolder, "EscPath", std::string(300, 'e'));
     registry.WriteRaw(kFolder, "CurrentFile", REG_BINARY, "\x05\x00", 2);
@@ -184,7 +185,7 @@ TEST_F(WallpaperListTest, HostileStoredValuesLoadAsDefaults)
     registry.WriteString(kFolders, "1", std::string(261, 'f'));
     registry.WriteRaw(kFolders, "2", REG_BINARY, "C:\\", 4);
 
-    CWallpaperList list;
+    CWallpaperList list(kOleTypes);
     list.LoadFolders(registry.Root());
     EXPECT_EQ(list.GetTmpPath(), GetModuleDirectory());
     EXPECT_EQ(list.GetEscPath(), "");
@@ -195,7 +196,7 @@ TEST_F(WallpaperListTest, HostileStoredValuesLoadAsDefaults)
     EXPECT_EQ(list.Next(), a + "\\x.jpg");
 
     registry.WriteInt32(kFolder, "NumFolder", -3);
-    CWallpaperList negative;
+    CWallpaperList negative(kOleTypes);
     negative.LoadFolders(registry.Root());
     negative.GetFolders(folders);
     EXPECT_TRUE(folders.empty());
@@ -203,10 +204,10 @@ TEST_F(WallpaperListTest, HostileStoredValuesLoadAsDefaults)
 
 TEST_F(WallpaperListTest, StoredPathsAreTakenAsStored)
 {
-    CWallpaperList().LoadFolders(registry.Root());
+    CWallpaperList(kOleTypes).LoadFolders(registry.Root());
     registry.WriteString(kFolder, "TmpPath", "Q:\\nowhere\\");
     registry.WriteString(kFolder, "EscPath", "Q:\\gone.txt");
-    CWallpaperList list;
+    CWallpaperList list(kOleTypes);
     list.LoadFolders(registry.Root());
     EXPECT_EQ(list.GetTmpPath(), "Q:\\nowhere\\");
     EXPECT_EQ(list.GetEscPath(), "Q:\\gone.txt");

@@ -1,5 +1,5 @@
 // tessel_bench: measurements for tools/bench, one mode per run. Not a test.
-#include "app/Exception.h"
+#include "win32/Exception.h"
 #include "tools/benchmarks/BenchModes.h"
 
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "tools/benchmarks/BenchModes.h"
 
-#include "app/UniqueHandle.h"
+#include "win32/GdiGuards.h"
 #include "imaging/ImageLoader.h"
 #include "imaging/OleWallpaperMaker.h"
 #include "tools/benchmarks/BenchClock.h"
@@ -110,10 +110,10 @@ int RunChangeBench(int runs, const std::vector<std::string>& arguments)
     Report("fit_ms", Median(fit));
     Report("save_ms", Median(save));
     Report("loader_fitted_ms", MedianMs(runs, [&] {
-               CImageLoader().MakeFittedWallpaper(picture, out, desktop);
+               CImageLoader(nullptr).MakeFittedWallpaper(picture, out, desktop);
            }));
     Report("loader_own_size_ms",
-           MedianMs(runs, [&] { CImageLoader().MakeWallpaper(picture, out); }));
+           MedianMs(runs, [&] { CImageLoader(nullptr).MakeWallpaper(picture, out); }));
     return 0;
 }
 
@@ -123,7 +123,7 @@ int RunChangeBench(int runs, const std::vector<std::string>& arguments)
 int RunMemoryBench(const std::vector<std::string>& arguments)
 {
     const RECT desktop = Desktop(arguments);
-    CImageLoader().MakeFittedWallpaper(arguments[0], arguments[4], desktop);
+    CImageLoader(nullptr).MakeFittedWallpaper(arguments[0], arguments[4], desktop);
     Report("private_before", static_cast<double>(Counters().PagefileUsage));
     Report("working_set_before", static_cast<double>(Counters().WorkingSetSize));
     {
@@ -136,7 +136,7 @@ int RunMemoryBench(const std::vector<std::string>& arguments)
     }
     Report("private_after", static_cast<double>(Counters().PagefileUsage));
     PeakSampler again;
-    CImageLoader().MakeFittedWallpaper(arguments[1], arguments[4], desktop);
+    CImageLoader(nullptr).MakeFittedWallpaper(arguments[1], arguments[4], desktop);
     Report("peak_second_change", again.Stop());
     Report("private_after_second", static_cast<double>(Counters().PagefileUsage));
     Report("peak_working_set", static_cast<double>(Counters().PeakWorkingSetSize));

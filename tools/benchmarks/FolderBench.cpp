@@ -1,7 +1,8 @@
 #include "tools/benchmarks/BenchModes.h"
 
-#include "app/UniqueHandle.h"
+#include "win32/UniqueHandle.h"
 #include "imaging/ImageType.h"
+#include "imaging/SpiManager.h"
 #include "tools/benchmarks/BenchClock.h"
 #include "wallpaper/Shuffle.h"
 #include "wallpaper/WallpaperList.h"
@@ -34,8 +35,9 @@ std::size_t PlainListing(const std::string& folder)
 int RunFolderBench(int runs, const std::vector<std::string>& arguments)
 {
     std::vector<std::string> folders(arguments);
+    std::unique_ptr<CSpiManager> plugins;
     if (folders.size() >= 2 && folders[0] == "spi") {
-        ResetSpiManager(folders[1]);
+        plugins = LoadSpiManager(folders[1]);
         folders.erase(folders.begin(), folders.begin() + 2);
     }
     std::size_t entries = 0;
@@ -46,7 +48,7 @@ int RunFolderBench(int runs, const std::vector<std::string>& arguments)
     }));
     Report("entries", static_cast<double>(entries));
 
-    CWallpaperList list;
+    CWallpaperList list([&](const std::string& path) { return IsSupportedImage(path, plugins.get()); });
     std::vector<double> scans;
     for (int i = 0; i < runs; ++i) {
         for (const std::string& folder : folders)

@@ -1,6 +1,6 @@
 #include "tools/benchmarks/BenchModes.h"
 
-#include "app/UniqueHandle.h"
+#include "win32/UniqueHandle.h"
 #include "tools/benchmarks/BenchClock.h"
 
 #include <windows.h>

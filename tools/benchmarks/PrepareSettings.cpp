@@ -1,6 +1,6 @@
 #include "tools/benchmarks/BenchModes.h"
 
-#include "app/WallpaperChanger.h"
+#include "engine/WallpaperChanger.h"
 
 #include <cstdlib>
 #include <string>

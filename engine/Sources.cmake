@@ -1,0 +1,11 @@
+set(TESSEL_ENGINE_PORTABLE
+  HotkeyValue.cpp
+  ProcessFileName.cpp
+)
+set(TESSEL_ENGINE_WIN32
+  HotkeySettings.cpp
+  OptionSettings.cpp
+  ProcessWatcher.cpp
+  RunQuitSettings.cpp
+  WallpaperChanger.cpp
+)

@@ -1,0 +1,215 @@
+#include "engine/WallpaperChanger.h"
+
+#include "hook/tesselsub.h"
+#include "imaging/ImageLoader.h"
+#include "imaging/ImageType.h"
+#include "imaging/WallpaperMaker.h"
+#include "settings/RegistryKey.h"
+#include "settings/RegistryNames.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <ctime>
+#include <utility>
+
+namespace {
+
+constexpr char kNotFound[] = "ファイルが見つかりません";
+constexpr char kErrorCaption[] = "エラー";
+constexpr char kWallpaperFile[] = "\\WALLTMP.bmp";
+
+}  // namespace
+
+CWallpaperChanger::CWallpaperChanger(std::string rootPath)
+    : CWallpaperList(PictureFilterOf(this)),
+      runQuit(PictureFilterOf(this)),
+      rootPath_(std::move(rootPath))
+{
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+}
+
+void CWallpaperChanger::Load(HWND window)
+{
+    hwnd_ = window;
+    {
+        const CRegistryKey root = CRegistryKey::CreateOrOpen(rootPath_);
+        if (!root.IsOpen())
+            throw CException("failed RegOpen");
+        elapsedMinutes_ = 0;
+        if (root.IsNew())
+            root.WriteInt32(RegistryNames::kElapsedTime, elapsedMinutes_);
+        else
+            root.ReadInt32(RegistryNames::kElapsedTime, elapsedMinutes_);
+    }
+    spi.Load(rootPath_);
+    LoadFolders(rootPath_);
+    options.Load(rootPath_);
+    if (hwnd_ != nullptr) {
+        hotkeys.SetWindow(hwnd_);
+        hotkeys.Load(rootPath_);
+        runQuit.Load(rootPath_);
+        PerformStartQuitAction(runQuit.runOption, runQuit.runPath);
+    }
+}
+
+void CWallpaperChanger::Save()
+{
+    CRegistryKey::CreateOrOpen(rootPath_).WriteInt32(RegistryNames::kElapsedTime,
+                                                     elapsedMinutes_);
+    SaveFolders(rootPath_);
+    if (hwnd_ != nullptr) {
+        options.Save(rootPath_);
+        hotkeys.Save(rootPath_);
+        runQuit.Save(rootPath_);
+        spi.Save(rootPath_);
+        // After everything is written: a position the quit action moves is not saved.
+        PerformStartQuitAction(runQuit.quitOption, runQuit.quitPath);
+    }
+}
+
+void CWallpaperChanger::Tick()
+{
+    if (!options.IsAutoChangeAllowed())
+        return;
+    // A stored count may already be the largest there is: hold it there, never wrap.
+    if (elapsedMinutes_ < INT32_MAX)
+        ++elapsedMinutes_;
+    if (elapsedMinutes_ >= options.interval) {
+        ChangeWallpaper();
+        elapsedMinutes_ = 0;
+    }
+}
+
+void CWallpaperChanger::ChangeWallpaper()
+{
+    std::string path;
+    switch (static_cast<WallpaperOrder>(options.order)) {
+    case WallpaperOrder::Name: path = Next(); break;
+    case WallpaperOrder::Reverse: path = Previous(); break;
+    case WallpaperOrder::Random: path = Random(); break;
+    }
+    if (!path.empty()) {
+        SetWallpaperFile(path);
+        return;
+    }
+    SetForegroundWindow(hwnd_);
+    MessageBoxA(hwnd_, kNotFound, kErrorCaption, MB_OK);
+}
+
+void CWallpaperChanger::NextWallpaper()
+{
+    SetWallpaperFile(Next());
+}
+
+void CWallpaperChanger::PreviousWallpaper()
+{
+    SetWallpaperFile(Previous());
+}
+
+void CWallpaperChanger::RandomWallpaper()
+{
+    SetWallpaperFile(Random());
+}
+
+void CWallpaperChanger::EscapeWallpaper()
+{
+    SetWallpaperFile(GetEscPath());
+}
+
+void CWallpaperChanger::ClearWallpaper()
+{
+    char empty[] = "";
+    SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, empty, UpdateFlags());
+}
+
+void CWallpaperChanger::SetWallpaperFile(const std::string& path)
+{
+    if (path.empty()) {
+        ClearWallpaper();
+        return;
+    }
+    std::string target = GetTmpPath() + kWallpaperFile;
+    try {
+        CImageLoader loader(spi.Plugins());
+        if (options.resize) {
+            RECT desktop = {};
+            GetWindowRect(GetDesktopWindow(), &desktop);
+            loader.MakeFittedWallpaper(path, target, desktop);
+        } else {
+            loader.MakeWallpaper(path, target);
+        }
+    } catch (const CWallpaperMaker::CWallpaperException& failure) {
+        failure.ShowMessage();
+        return;
+    }
+    SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, target.data(), UpdateFlags());
+    if (options.notifyAll)
+        complusion();
+}
+
+void CWallpaperChanger::Perform(Action action)
+{
+    switch (action) {
+    case Action::Change: ChangeWallpaper(); break;
+    case Action::Next: NextWallpaper(); break;
+    case Action::Previous: PreviousWallpaper(); break;
+    case Action::Random: RandomWallpaper(); break;
+    case Action::Saver: options.SetNoSaver(!options.noSaver); break;
+    case Action::Pause: options.noAutoChange = !options.noAutoChange; break;
+    case Action::Escape: EscapeWallpaper(); break;
+    }
+}
+
+void CWallpaperChanger::DoAction(std::int32_t action)
+{
+    if (action < 0 || action >= kActionCount)
+        return;
+    // The hotkey that started the action stays unregistered while it runs (an error box
+    // may be open), so it cannot fire again inside it.
+    const std::int32_t value = hotkeys.GetHotkey(action);
+    hotkeys.SetHotkey(action, 0);
+    Perform(static_cast<Action>(action));
+    hotkeys.SetHotkey(action, value);
+}
+
+void CWallpaperChanger::DoIconClickAction()
+{
+    DoAction(hotkeys.iconClickAction);
+}
+
+UINT CWallpaperChanger::UpdateFlags() const
+{
+    return options.notifyAll ? SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE : SPIF_UPDATEINIFILE;
+}
+
+bool CWallpaperChanger::IsPicture(const std::string& path) const
+{
+    return IsSupportedImage(path, spi.Plugins());
+}
+
+PictureFilter CWallpaperChanger::GetPictureFilter() const
+{
+    return PictureFilterOf(this);
+}
+
+// Static, so the list and the records can be given it before the engine is built; they ask
+// it only after Load, by which time the plug-in settings exist.
+PictureFilter CWallpaperChanger::PictureFilterOf(const CWallpaperChanger* engine)
+{
+    return [engine](const std::string& path) { return engine->IsPicture(path); };
+}
+
+void CWallpaperChanger::ApplySpi(const std::string& path, bool useSpi)
+{
+    if (spi.Apply(path, useSpi))
+        Refresh();
+}
+
+void CWallpaperChanger::PerformStartQuitAction(std::int32_t option, const std::string& path)
+{
+    switch (static_cast<StartQuitAction>(option)) {
+    case StartQuitAction::None: break;
+    case StartQuitAction::Change: ChangeWallpaper(); break;
+    case StartQuitAction::SetFile: SetWallpaperFile(path); break;
+    }
+}

@@ -1,0 +1,71 @@
+#pragma once
+#include "engine/Choices.h"
+#include "engine/HotkeySettings.h"
+#include "engine/OptionSettings.h"
+#include "engine/RunQuitSettings.h"
+#include "imaging/SpiOptions.h"
+#include "settings/RegistryNames.h"
+#include "wallpaper/WallpaperList.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+// The engine: carries out every wallpaper command, whoever asks, and owns every setting.
+// The list part is built first and destroyed last; the members below are destroyed in
+// reverse order: plug-ins, start/quit, hotkeys, then options (screen saver, caption hook).
+class CWallpaperChanger : public CWallpaperList {
+public:
+    // Seeds the runtime's generator with the time, for the list's shuffles.
+    explicit CWallpaperChanger(std::string rootPath = RegistryNames::kRootPath);
+
+    // Reads every setting; with a window also the hotkeys, start/quit and the start action.
+    void Load(HWND window);
+    // Writes every setting; with a window also options, hotkeys, start/quit, plug-ins, then
+    // performs the quit action.
+    void Save();
+    // One minute of the automatic-change count.
+    void Tick();
+
+    void ChangeWallpaper();
+    void NextWallpaper();
+    void PreviousWallpaper();
+    void RandomWallpaper();
+    void EscapeWallpaper();
+    void ClearWallpaper();
+    // Composes the image into WALLTMP.bmp and sets it; "" clears. Imaging failures are shown.
+    void SetWallpaperFile(const std::string& path);
+
+    // One of the seven actions, whoever asks.
+    void Perform(Action action);
+    // A hotkey's or the icon click's stored action 0..6; anything else does nothing. The
+    // action's hotkey is released while it runs.
+    void DoAction(std::int32_t action);
+    void DoIconClickAction();
+
+    // Whether a file is a picture the program shows: an OLE type, or one a loaded plug-in
+    // accepts. The filter of every file list built for this engine.
+    bool IsPicture(const std::string& path) const;
+    PictureFilter GetPictureFilter() const;
+    // New plug-in settings from the plug-in page; rescans the folders when a new set of
+    // plug-ins was loaded.
+    void ApplySpi(const std::string& path, bool useSpi);
+
+    const std::string& GetRootPath() const noexcept { return rootPath_; }
+    std::int32_t GetElapsedMinutes() const noexcept { return elapsedMinutes_; }
+
+    OptionSettings options;
+    HotkeySettings hotkeys;
+    RunQuitSettings runQuit;
+    CSpiOptions spi;
+
+private:
+    static PictureFilter PictureFilterOf(const CWallpaperChanger* engine);
+    UINT UpdateFlags() const;
+    void PerformStartQuitAction(std::int32_t option, const std::string& path);
+
+    const std::string rootPath_;
+    HWND hwnd_ = nullptr;
+    std::int32_t elapsedMinutes_ = 0;
+};

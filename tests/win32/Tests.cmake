@@ -1,0 +1,3 @@
+if(WIN32)
+  tessel_test(win32_tests win32/ExceptionTest.cpp)
+endif()
