@@ -4,6 +4,9 @@
 BUILD := build
 CMAKE_WIN := cmake -S . -B $(BUILD)/win -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	-DCMAKE_TOOLCHAIN_FILE=cmake/i686-w64-mingw32.cmake
+# Only for hosts that run no 32-bit code: the same sources for 64-bit Wine (tools/wine-arch).
+CMAKE_WIN64 := cmake -S . -B $(BUILD)/win64 -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	-DCMAKE_TOOLCHAIN_FILE=cmake/x86_64-w64-mingw32.cmake
 CMAKE_NATIVE := cmake -S . -B $(BUILD)/native -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 	-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 
@@ -15,6 +18,10 @@ setup:
 build-win: setup
 	$(CMAKE_WIN)
 	cmake --build $(BUILD)/win
+	@if [ "$$(tools/wine-arch)" = win64 ]; then \
+	  echo "build: this host runs no 32-bit code; Wine runs the 64-bit build $(BUILD)/win64"; \
+	  $(CMAKE_WIN64) && cmake --build $(BUILD)/win64; \
+	fi
 
 build-native: setup
 	$(CMAKE_NATIVE)

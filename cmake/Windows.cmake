@@ -6,6 +6,17 @@ add_compile_definitions(WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600 NOMIN
 # True double precision for the pixel code: SSE2, no x87, no fused multiply-adds.
 add_compile_options(-fexec-charset=CP932 -msse2 -mfpmath=sse -ffp-contract=off)
 add_link_options(-static -static-libgcc -static-libstdc++)
+# A module-definition file as the linker of this build needs it: 32-bit names keep their
+# stdcall decoration (name@bytes), 64-bit names have none.
+function(tessel_def_file source out)
+  file(READ ${source} text)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    string(REGEX REPLACE "([A-Za-z_])@[0-9]+" "\\1" text "${text}")
+  endif()
+  file(WRITE ${out} "${text}")
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
+endfunction()
+
 # Programs and libraries side by side, so every test program finds the hook library.
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 add_subdirectory(hook)

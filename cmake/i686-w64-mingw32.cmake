@@ -1,17 +1,4 @@
-# Cross build of the 32-bit Windows program with MinGW-w64 (posix threads).
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross build of the 32-bit Windows program.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-
 set(TESSEL_MINGW_PREFIX i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${TESSEL_MINGW_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${TESSEL_MINGW_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER ${TESSEL_MINGW_PREFIX}-windres)
-set(CMAKE_DLLTOOL ${TESSEL_MINGW_PREFIX}-dlltool)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${TESSEL_MINGW_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
-# Test programs run under Wine; tools/run-tests sets up its prefix and display.
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+include(${CMAKE_CURRENT_LIST_DIR}/MinGW.cmake)
