@@ -1,5 +1,5 @@
 #include "tests/imaging/HostileImages.h"
-#include "tests/imaging/TestPng.h"
+#include "tests/support/TestPng.h"
 
 #include <cstdint>
 #include <fstream>

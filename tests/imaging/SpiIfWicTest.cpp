@@ -1,7 +1,7 @@
 #include "imaging/SpiManager.h"
 #include "imaging/SpiWallpaperMaker.h"
 #include "tests/imaging/SpiTestSupport.h"
-#include "tests/imaging/TestPng.h"
+#include "tests/support/TestPng.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tests/imaging/TestPng.h"
+#include "tests/support/TestPng.h"
 
 namespace {
 
