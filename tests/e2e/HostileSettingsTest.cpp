@@ -3,6 +3,7 @@
 #include "settings/RegistryNames.h"
 #include "tests/e2e/StoredValues.h"
 #include "tests/e2e/TesselRun.h"
+#include "tests/support/Bytes.h"
 #include "tests/support/MessageBoxWatcher.h"
 #include "tests/support/TempDir.h"
 #include "wallpaper/Directory.h"
@@ -10,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -111,10 +111,7 @@ void CorruptAll(Corruption corrupt, const std::string& path)
 
 std::int32_t Int32Of(const StoredValue& value)
 {
-    std::int32_t number = 0;
-    if (value.bytes.size() == sizeof number)
-        std::memcpy(&number, value.bytes.data(), sizeof number);
-    return number;
+    return value.bytes.size() == 4 ? static_cast<std::int32_t>(Get32(value.bytes, 0)) : 0;
 }
 
 void ExpectOnlyNotFoundBoxes(const MessageBoxWatcher& boxes, const std::string& context)

@@ -1,6 +1,7 @@
 #include "settings/RegistryNames.h"
 #include "tests/e2e/StoredValues.h"
 #include "tests/e2e/TesselRun.h"
+#include "tests/support/Bytes.h"
 #include "tests/support/MessageBoxWatcher.h"
 #include "tests/support/ScratchRegistry.h"
 #include "tests/support/TempDir.h"
@@ -31,11 +32,6 @@ bool KeyExists(const std::string& subKey)
                                       &key) == ERROR_SUCCESS;
     const UniqueRegKey owner(key);
     return exists;
-}
-
-std::string Int32Bytes(int value)
-{
-    return std::string(reinterpret_cast<const char*>(&value), 4);
 }
 
 unsigned long FileSize(const std::string& path)
@@ -84,7 +80,7 @@ protected:
     int CurrentFile() const
     {
         const std::string raw = RawValue(RN::kFolderKey, RN::kCurrentFile);
-        return raw.size() == 4 ? *reinterpret_cast<const int*>(raw.data()) : -99;
+        return raw.size() == 4 ? static_cast<std::int32_t>(Get32(raw, 0)) : -99;
     }
 
     ProgramRegistry registry;
@@ -101,16 +97,16 @@ TEST_F(ProgramTest, FirstResidentStartCreatesEveryKeyWithDefaults)
     // Start/quit settings load last: their key marks the end of the first load.
     for (int i = 0; i < 1000 && RawValue(RN::kRunQuitKey, RN::kQuitOption) == "<missing>"; ++i)
         Sleep(20);
-    EXPECT_EQ(RawValue("", RN::kElapsedTime), Int32Bytes(0));
+    EXPECT_EQ(RawValue("", RN::kElapsedTime), Le32(0));
     for (const std::string& key : {std::string(RN::kFolderKey), std::string(RN::kOptionKey),
                                   std::string(RN::kHotkeyKey), std::string(RN::kRunQuitKey),
                                   std::string(RN::kSpiKey),
                                   std::string(RN::kFolderKey) + RN::kFolderListKey,
                                   std::string(RN::kOptionKey) + RN::kProcessListKey})
         EXPECT_TRUE(KeyExists(key)) << key;
-    EXPECT_EQ(RawValue(RN::kOptionKey, RN::kInterval), Int32Bytes(10));
+    EXPECT_EQ(RawValue(RN::kOptionKey, RN::kInterval), Le32(10));
     EXPECT_EQ(RawValue(RN::kOptionKey, RN::kNotifyAll), std::string(1, '\1'));
-    EXPECT_EQ(RawValue(RN::kHotkeyKey, RN::kLButton), Int32Bytes(0));
+    EXPECT_EQ(RawValue(RN::kHotkeyKey, RN::kLButton), Le32(0));
     EXPECT_EQ(RawValue(RN::kSpiKey, RN::kUseSpi), std::string(1, '\0'));
 
     TesselRun second("");
@@ -194,7 +190,7 @@ TEST_F(ProgramTest, TimerMinutesChangeOnTheIntervalAndSurviveARestart)
         run.Send(WM_COMMAND, 101);
         EXPECT_EQ(run.Wait(), 0);
     }
-    EXPECT_EQ(RawValue("", RN::kElapsedTime), Int32Bytes(7));
+    EXPECT_EQ(RawValue("", RN::kElapsedTime), Le32(7));
     EXPECT_EQ(CurrentFile(), 0);
     TesselRun restarted("");
     ASSERT_TRUE(Loaded(restarted));
@@ -206,7 +202,7 @@ TEST_F(ProgramTest, TimerMinutesChangeOnTheIntervalAndSurviveARestart)
     restarted.Send(WM_TIMER, 100);
     restarted.Send(WM_ENDSESSION, TRUE);
     EXPECT_EQ(CurrentFile(), 1);
-    EXPECT_EQ(RawValue("", RN::kElapsedTime), Int32Bytes(0));
+    EXPECT_EQ(RawValue("", RN::kElapsedTime), Le32(0));
     restarted.Send(WM_COMMAND, 101);
     EXPECT_EQ(restarted.Wait(), 0);
 }
@@ -250,7 +246,7 @@ TEST_F(ProgramTest, DecodingFailureOnATimerChangeKeepsTheWallpaper)
     EXPECT_EQ(CurrentWallpaper(), Wallpaper());
     EXPECT_EQ(FileSize(Wallpaper()), 54u + 24u * 6u);
     run.Send(WM_ENDSESSION, TRUE);
-    EXPECT_EQ(RawValue("", RN::kElapsedTime), Int32Bytes(0));
+    EXPECT_EQ(RawValue("", RN::kElapsedTime), Le32(0));
     EXPECT_EQ(CurrentFile(), 0);
     run.Send(WM_COMMAND, 101);
     EXPECT_EQ(run.Wait(), 0);

@@ -2,6 +2,7 @@
 
 #include "app/UniqueHandle.h"
 #include "settings/RegistryNames.h"
+#include "tests/support/Bytes.h"
 
 #include <fstream>
 #include <iomanip>
@@ -63,7 +64,7 @@ void WriteText(const std::string& subKey, const char* name, const std::string& t
 
 StoredValue Int32Value(std::int32_t value)
 {
-    return {true, REG_BINARY, std::string(reinterpret_cast<const char*>(&value), 4)};
+    return {true, REG_BINARY, Le32(static_cast<std::uint32_t>(value))};
 }
 
 StoredValue FlagValue(bool value)

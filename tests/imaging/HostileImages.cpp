@@ -1,26 +1,11 @@
 #include "tests/imaging/HostileImages.h"
+#include "tests/support/Bytes.h"
 #include "tests/support/TestPng.h"
 
 #include <cstdint>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
-
-namespace {
-
-void Put32(std::string& b, std::size_t at, std::uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        b[at + i] = static_cast<char>(v >> (8 * i));
-}
-
-void Put16(std::string& b, std::size_t at, std::uint16_t v)
-{
-    b[at] = static_cast<char>(v);
-    b[at + 1] = static_cast<char>(v >> 8);
-}
-
-}  // namespace
 
 std::string SmallPng()
 {

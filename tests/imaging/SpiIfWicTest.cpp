@@ -1,6 +1,7 @@
 #include "imaging/SpiManager.h"
 #include "imaging/SpiWallpaperMaker.h"
 #include "tests/imaging/SpiTestSupport.h"
+#include "tests/support/Bytes.h"
 #include "tests/support/TestPng.h"
 
 #include <gtest/gtest.h>
@@ -9,16 +10,6 @@
 #include <thread>
 
 namespace {
-
-std::string Le16(std::uint16_t v)
-{
-    return {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
-}
-
-std::string Le32(std::uint32_t v)
-{
-    return Le16(static_cast<std::uint16_t>(v)) + Le16(static_cast<std::uint16_t>(v >> 16));
-}
 
 // Uncompressed 8-bit RGB in one strip.
 std::string Tiff(std::uint16_t width, std::uint16_t height, const std::string& rgb)

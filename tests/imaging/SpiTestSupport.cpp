@@ -87,12 +87,6 @@ BmpFile::BmpFile(const std::string& path) : bytes(ReadWholeFile(path))
         throw std::runtime_error("not a BMP file: " + path);
 }
 
-std::uint32_t BmpFile::U32(std::size_t at) const
-{
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data() + at);
-    return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
-
 std::uint32_t BmpFile::Pixel(int x, int y) const
 {
     const int bytesPer = BitCount() / 8;

@@ -1,6 +1,7 @@
 #pragma once
 // Shared by the plug-in host's tests: plug-in folders made from the built test plug-ins,
 // pictures in the test plug-ins' format, and BMP files read back.
+#include "tests/support/Bytes.h"
 #include "tests/support/TempDir.h"
 
 #include <windows.h>
@@ -34,7 +35,7 @@ std::string ThrownBy(const std::function<void()>& action);
 // A BMP file read back.
 struct BmpFile {
     explicit BmpFile(const std::string& path);
-    std::uint32_t U32(std::size_t at) const;
+    std::uint32_t U32(std::size_t at) const { return Get32(bytes, at); }
     std::int32_t Width() const { return static_cast<std::int32_t>(U32(18)); }
     std::int32_t Height() const { return static_cast<std::int32_t>(U32(22)); }
     int BitCount() const { return static_cast<unsigned char>(bytes[28]); }

@@ -3,6 +3,7 @@
 #include "imaging/SpiManager.h"
 #include "imaging/SpiWallpaperMaker.h"
 #include "tests/imaging/SpiTestSupport.h"
+#include "tests/support/Bytes.h"
 #include "tests/plugins/TestPictureFormat.h"
 
 #include <gtest/gtest.h>
@@ -21,8 +22,7 @@ constexpr RECT kOwnSize = {0, 0, 3, 2};
 
 std::string Quad(std::uint32_t rgb)
 {
-    return {static_cast<char>(rgb & 0xFF), static_cast<char>((rgb >> 8) & 0xFF),
-            static_cast<char>((rgb >> 16) & 0xFF), '\0'};
+    return Le32(rgb & 0xFFFFFF);
 }
 
 std::string Palette(int entries)
@@ -31,11 +31,6 @@ std::string Palette(int entries)
     for (int i = 0; i < entries; ++i)
         table += Quad(i < 6 ? kColours[i] : 0x404040);
     return table;
-}
-
-std::string Le16(std::uint16_t v)
-{
-    return {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
 }
 
 std::uint16_t To555(std::uint32_t rgb)
@@ -172,8 +167,7 @@ TEST_F(SpiWallpaperMakerTest, TopDownPicturesComeOutUpright)
     for (const Depth& depth : EveryDepth()) {
         SCOPED_TRACE(depth.bits);
         std::string info = depth.info;
-        const std::int32_t up = -2;
-        info.replace(8, 4, reinterpret_cast<const char*>(&up), 4);
+        Put32(info, 8, static_cast<std::uint32_t>(-2));
         const CSpiWallpaperMaker maker(Picture("p.tp", info, depth.top + depth.bottom), manager);
         EXPECT_EQ(maker.Height(), 2);
         maker.WriteFittedBitmap(dir / "fitted.bmp", kOwnSize);
@@ -187,7 +181,7 @@ TEST_F(SpiWallpaperMakerTest, SixteenBitFieldsAreHonoured)
 {
     std::string masks;
     for (std::uint32_t mask : {0xF800u, 0x07E0u, 0x001Fu})
-        masks += std::string(reinterpret_cast<const char*>(&mask), 4);
+        masks += Le32(mask);
     // 5-6-5: pure red, pure green, then green 1 of 6 bits (→ 4).
     const std::string row = Le16(0xF800) + Le16(0x07E0) + Le16(0x0020) + std::string(2, '\0');
     const CSpiWallpaperMaker maker(

@@ -1,11 +1,8 @@
 #include "tests/support/TestPng.h"
 
-namespace {
+#include "tests/support/Bytes.h"
 
-std::string Le16(std::uint16_t v)
-{
-    return {static_cast<char>(v), static_cast<char>(v >> 8)};
-}
+namespace {
 
 std::string Be32(std::uint32_t v)
 {
