@@ -7,6 +7,7 @@
 #include "tests/imaging/HostileImages.h"
 #include "tests/support/MessageBoxWatcher.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestBmp.h"
 #include "wallpaper/Directory.h"
 
 #include <gtest/gtest.h>
@@ -45,8 +46,8 @@ protected:
     {
         WriteInt32(RN::kHotkeyKey, "Escape", kReadyHotkey);
         pictures = dir.Folder("pics");
-        dir.File("pics\\a.bmp", SolidBmp(3, 2, 255, 0, 0));
-        dir.File("pics\\b.bmp", SolidBmp(5, 4, 0, 255, 0));
+        dir.File("pics\\a.bmp", SolidBmp(3, 2, 0x0000FF));
+        dir.File("pics\\b.bmp", SolidBmp(5, 4, 0x00FF00));
         tmp = dir.Folder("tmp");
         WriteText(RN::kFolderKey, RN::kTmpPath, tmp);
         WriteInt32(RN::kFolderKey, RN::kNumFolder, 1);
@@ -91,7 +92,7 @@ TEST_F(FaultTest, TemporaryFolderRemovedWhileRunning)
     dir.Folder("tmp");
     run.Send(WM_COMMAND, kNext);
     EXPECT_EQ(CurrentWallpaper(), Wallpaper());
-    EXPECT_EQ(Picture(ReadWholeFile(Wallpaper())), Picture(SolidBmp(5, 4, 0, 255, 0)));
+    EXPECT_EQ(Picture(ReadWholeFile(Wallpaper())), Picture(SolidBmp(5, 4, 0x00FF00)));
     run.Send(WM_COMMAND, kExit);
     EXPECT_EQ(run.Wait(), 0);
     ExpectFoldersKept(1);
@@ -105,7 +106,7 @@ TEST_F(FaultTest, WallpaperThatCannotBeReplacedStaysWhole)
     Start(run);
     run.Send(WM_COMMAND, kNext);
     const std::string first = ReadWholeFile(Wallpaper());
-    ASSERT_EQ(Picture(first), Picture(SolidBmp(3, 2, 255, 0, 0)));
+    ASSERT_EQ(Picture(first), Picture(SolidBmp(3, 2, 0x0000FF)));
     // A folder where the temporary file would go: the new picture cannot be written at all.
     dir.Folder("tmp\\WALLTMP.bm~");
     run.Send(WM_COMMAND, kNext);
@@ -208,7 +209,7 @@ TEST_F(FaultTest, FullDiskKeepsThePreviousWallpaper)
     ASSERT_TRUE(CreateDirectoryA(full.c_str(), nullptr));
     WriteText(RN::kFolderKey, RN::kTmpPath, full);
     // Sorted between a.bmp and b.bmp: 1,080,054 bytes, more than the disk holds.
-    dir.File("pics\\a2.bmp", SolidBmp(600, 600, 0, 0, 255));
+    dir.File("pics\\a2.bmp", SolidBmp(600, 600, 0xFF0000));
     const std::string wallpaper = full + "\\WALLTMP.bmp";
     {
         TesselRun run("");
@@ -216,7 +217,7 @@ TEST_F(FaultTest, FullDiskKeepsThePreviousWallpaper)
         Start(run);
         run.Send(WM_COMMAND, kNext);
         const std::string first = ReadWholeFile(wallpaper);
-        ASSERT_EQ(Picture(first), Picture(SolidBmp(3, 2, 255, 0, 0)));
+        ASSERT_EQ(Picture(first), Picture(SolidBmp(3, 2, 0x0000FF)));
         run.Send(WM_COMMAND, kNext);
         EXPECT_EQ(Texts(boxes), std::vector<std::string>{"failed WriteBitmap"});
         EXPECT_EQ(ReadWholeFile(wallpaper), first);
@@ -225,7 +226,7 @@ TEST_F(FaultTest, FullDiskKeepsThePreviousWallpaper)
         // The half-written file is gone, so the next picture that fits is written.
         run.Send(WM_COMMAND, kNext);
         EXPECT_EQ(Texts(boxes).size(), 1u);
-        EXPECT_EQ(Picture(ReadWholeFile(wallpaper)), Picture(SolidBmp(5, 4, 0, 255, 0)));
+        EXPECT_EQ(Picture(ReadWholeFile(wallpaper)), Picture(SolidBmp(5, 4, 0x00FF00)));
         run.Send(WM_COMMAND, kExit);
         EXPECT_EQ(run.Wait(), 0);
     }

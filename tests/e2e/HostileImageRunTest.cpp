@@ -8,6 +8,7 @@
 #include "tests/support/Bytes.h"
 #include "tests/support/MessageBoxWatcher.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestBmp.h"
 #include "wallpaper/Directory.h"
 
 #include <gtest/gtest.h>
@@ -44,7 +45,7 @@ TEST(HostileImageRunTest, PathRunsEndInATextOrAWallpaper)
     // A first run creates the keys; then the temporary folder is ours.
     TesselRun("/C").Wait();
     WriteText(RN::kFolderKey, RN::kTmpPath, tmp);
-    const std::string previous = SolidBmp(3, 2, 1, 2, 3);
+    const std::string previous = SolidBmp(3, 2, 0x030201);
 
     std::map<std::string, int> outcomes;
     int runs = 0;

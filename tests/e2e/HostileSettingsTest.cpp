@@ -6,6 +6,7 @@
 #include "tests/support/Bytes.h"
 #include "tests/support/MessageBoxWatcher.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestBmp.h"
 #include "wallpaper/Directory.h"
 
 #include <gtest/gtest.h>
@@ -227,9 +228,9 @@ TEST_F(HostileSettingsTest, MalformedValuesReadAsDefaultsAndAreSavedWellFormed)
 TEST_F(HostileSettingsTest, ExtremeNumbersRunAndAreKeptOrMadeConsistent)
 {
     const std::string pictures = dir.Folder("pics");
-    dir.File("pics\\a.bmp", SolidBmp(3, 2, 255, 0, 0));
-    dir.File("pics\\b.bmp", SolidBmp(5, 4, 0, 255, 0));
-    dir.File("pics\\c.bmp", SolidBmp(7, 6, 0, 0, 255));
+    dir.File("pics\\a.bmp", SolidBmp(3, 2, 0x0000FF));
+    dir.File("pics\\b.bmp", SolidBmp(5, 4, 0x00FF00));
+    dir.File("pics\\c.bmp", SolidBmp(7, 6, 0xFF0000));
     const std::string tmp = dir.Folder("tmp");
     const char* const numbers[] = {RN::kStyle, RN::kOrder, RN::kInterval, RN::kTextColor};
     for (const std::int32_t extreme : {INT_MIN, -1, 3, 7, 0x7FFF, INT_MAX}) {

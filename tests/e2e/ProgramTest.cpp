@@ -5,6 +5,7 @@
 #include "tests/support/MessageBoxWatcher.h"
 #include "tests/support/ScratchRegistry.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestBmp.h"
 
 #include <shlwapi.h>
 
@@ -64,9 +65,9 @@ protected:
     void RegisterPictures()
     {
         pictures = dir.Folder("pics");
-        dir.File("pics\\a.bmp", SolidBmp(3, 2, 255, 0, 0));
-        dir.File("pics\\b.bmp", SolidBmp(5, 4, 0, 255, 0));
-        dir.File("pics\\c.bmp", SolidBmp(7, 6, 0, 0, 255));
+        dir.File("pics\\a.bmp", SolidBmp(3, 2, 0x0000FF));
+        dir.File("pics\\b.bmp", SolidBmp(5, 4, 0x00FF00));
+        dir.File("pics\\c.bmp", SolidBmp(7, 6, 0xFF0000));
         dir.File("pics\\notes.txt", "not a picture");
         tmp = dir.Folder("tmp");
         WriteText(RN::kFolderKey, RN::kTmpPath, tmp);

@@ -9,6 +9,7 @@
 #include "tests/hook/HookLibrary.h"
 #include "tests/support/MessageBoxWatcher.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestBmp.h"
 #include "wallpaper/Directory.h"
 
 #include <commctrl.h>
@@ -174,9 +175,9 @@ TEST(ReliabilitySoakTest, TenThousandCommandsMenusSheetsAndOneShotsLeaveNothingB
     TempDir dir;
     const std::string pictures = dir.Folder("pics");
     const std::string tmp = dir.Folder("tmp");
-    dir.File("pics\\a.bmp", SolidBmp(31, 17, 255, 0, 0));
-    dir.File("pics\\b.bmp", SolidBmp(64, 48, 0, 255, 0));
-    dir.File("pics\\c.bmp", SolidBmp(7, 6, 0, 0, 255));
+    dir.File("pics\\a.bmp", SolidBmp(31, 17, 0x0000FF));
+    dir.File("pics\\b.bmp", SolidBmp(64, 48, 0x00FF00));
+    dir.File("pics\\c.bmp", SolidBmp(7, 6, 0xFF0000));
     const std::string folderList = std::string(RN::kFolderKey) + RN::kFolderListKey;
     WriteText(RN::kFolderKey, RN::kTmpPath, tmp);
     WriteInt32(RN::kFolderKey, RN::kNumFolder, 1);

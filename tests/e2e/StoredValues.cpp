@@ -94,37 +94,6 @@ void PrintTo(const StoredValue& value, std::ostream* out)
              << (static_cast<unsigned>(value.bytes[i]) & 0xff) << std::dec;
 }
 
-std::string SolidBmp(int width, int height, unsigned char blue, unsigned char green,
-                     unsigned char red)
-{
-    const int stride = (width * 3 + 3) & ~3;
-    const int imageSize = stride * height;
-    std::string file(54 + imageSize, '\0');
-    auto put32 = [&](int offset, int value) {
-        for (int i = 0; i < 4; ++i)
-            file[offset + i] = static_cast<char>((value >> (8 * i)) & 0xff);
-    };
-    file[0] = 'B';
-    file[1] = 'M';
-    put32(2, 54 + imageSize);
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, width);
-    put32(22, height);
-    file[26] = 1;
-    file[28] = 24;
-    put32(34, imageSize);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const int at = 54 + y * stride + x * 3;
-            file[at] = static_cast<char>(blue);
-            file[at + 1] = static_cast<char>(green);
-            file[at + 2] = static_cast<char>(red);
-        }
-    }
-    return file;
-}
-
 std::string ReadWholeFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);

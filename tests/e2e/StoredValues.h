@@ -26,7 +26,4 @@ StoredValue TextValue(const std::string& text);
 bool operator==(const StoredValue& a, const StoredValue& b);
 void PrintTo(const StoredValue& value, std::ostream* out);
 
-// A w x h 24-bit BMP of one colour.
-std::string SolidBmp(int width, int height, unsigned char blue, unsigned char green,
-                     unsigned char red);
 std::string ReadWholeFile(const std::string& path);
