@@ -9,6 +9,7 @@
 #include "tests/support/MessageBoxWatcher.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestBmp.h"
+#include "tests/support/WholeFile.h"
 #include "wallpaper/Directory.h"
 
 #include <gtest/gtest.h>

@@ -4,10 +4,8 @@
 #include "settings/RegistryNames.h"
 #include "tests/support/Bytes.h"
 
-#include <fstream>
 #include <iomanip>
 #include <ostream>
-#include <sstream>
 #include <vector>
 
 namespace {
@@ -92,12 +90,4 @@ void PrintTo(const StoredValue& value, std::ostream* out)
     for (std::size_t i = 0; i < value.bytes.size() && i < 16; ++i)
         *out << ' ' << std::hex << std::setw(2) << std::setfill('0')
              << (static_cast<unsigned>(value.bytes[i]) & 0xff) << std::dec;
-}
-
-std::string ReadWholeFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
 }

@@ -2,6 +2,7 @@
 
 #include "ImagingTestUtil.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/WholeFile.h"
 
 #include <gtest/gtest.h>
 

@@ -6,6 +6,7 @@
 #include "tests/imaging/HostileImages.h"
 #include "tests/imaging/ImagingTestUtil.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/WholeFile.h"
 #include "wallpaper/Directory.h"
 
 #include <gtest/gtest.h>

@@ -2,10 +2,9 @@
 #include "tests/support/Bytes.h"
 #include "tests/support/TestBmp.h"
 #include "tests/support/TestPng.h"
+#include "tests/support/WholeFile.h"
 
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 std::string SmallPng()
@@ -44,8 +43,7 @@ std::string PaletteBmp()
 
 std::string ReadFixture(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string bytes = ReadWholeFile(path);
     if (bytes.empty())
         throw std::runtime_error("no fixture " + path);
     return bytes;

@@ -3,6 +3,7 @@
 #include "ImagingTestUtil.h"
 #include "imaging/ImageType.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/WholeFile.h"
 
 #include <gtest/gtest.h>
 

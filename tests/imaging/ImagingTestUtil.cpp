@@ -3,15 +3,7 @@
 #include "tests/support/Bytes.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
-
-std::string ReadWholeFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 bool FileExists(const std::string& path)
 {

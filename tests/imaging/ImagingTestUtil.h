@@ -20,7 +20,6 @@ std::string FailureText(Action action)
     return "(no failure)";
 }
 
-std::string ReadWholeFile(const std::string& path);
 bool FileExists(const std::string& path);
 
 // A committed fixture, copied beside the test program at build time.

@@ -1,8 +1,8 @@
 #include "tests/imaging/SpiTestSupport.h"
 
 #include "app/Exception.h"
-#include "app/UniqueHandle.h"
 #include "tests/plugins/TestPictureFormat.h"
+#include "tests/support/WholeFile.h"
 #include "wallpaper/Directory.h"
 
 #include <stdexcept>
@@ -56,19 +56,6 @@ int OffersSeen(const std::string& pluginPath, std::string* lastHead)
     if (lastHead != nullptr)
         *lastHead = head;
     return count;
-}
-
-std::string ReadWholeFile(const std::string& path)
-{
-    const UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                      OPEN_EXISTING, 0, nullptr));
-    if (!file)
-        return std::string();
-    std::string bytes(GetFileSize(file.get(), nullptr), '\0');
-    DWORD read = 0;
-    ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-    bytes.resize(read);
-    return bytes;
 }
 
 std::string ThrownBy(const std::function<void()>& action)

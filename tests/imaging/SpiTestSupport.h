@@ -27,8 +27,6 @@ std::string TestPictureBytes(const char* magic, const std::string& info, const s
 // IsSupported calls seen by a loaded test plug-in, and the last head block it was offered.
 int OffersSeen(const std::string& pluginPath, std::string* lastHead = nullptr);
 
-std::string ReadWholeFile(const std::string& path);
-
 // The text of the CException the action throws, or "(nothing thrown)".
 std::string ThrownBy(const std::function<void()>& action);
 
