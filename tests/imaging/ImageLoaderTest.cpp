@@ -20,7 +20,7 @@ TEST(ImageLoader, OtherTypesWithoutPluginsAreUnsupported)
     CImageLoader loader;
     for (const std::string name : {"photo.png", "photo.jpeg", "noextension"}) {
         const std::string path = dir.File(name, "data");
-        EXPECT_EQ(FailureText([&] { loader.Load(path); }), "サポートしていないフォーマットです");
+        EXPECT_EQ(FailureText<MakerFailure>([&] { loader.Load(path); }), "サポートしていないフォーマットです");
         EXPECT_FALSE(loader.IsLoaded());
     }
 }
@@ -31,11 +31,12 @@ TEST(ImageLoader, FailedSecondLoadLeavesTheLoaderEmpty)
     CImageLoader loader;
     loader.Load(FixturePath("quad.bmp"));
     EXPECT_TRUE(loader.IsLoaded());
-    EXPECT_EQ(FailureText([&] { loader.Load(dir / "missing.gif"); }), "failed open file");
+    EXPECT_EQ(FailureText<MakerFailure>([&] { loader.Load(dir / "missing.gif"); }),
+              "failed open file");
     EXPECT_FALSE(loader.IsLoaded());
 
     loader.Load(FixturePath("quad.gif"));
-    EXPECT_EQ(FailureText([&] { loader.Load(dir / "other.png"); }),
+    EXPECT_EQ(FailureText<MakerFailure>([&] { loader.Load(dir / "other.png"); }),
               "サポートしていないフォーマットです");
     EXPECT_FALSE(loader.IsLoaded());
 }
@@ -70,7 +71,7 @@ TEST(ImageLoader, PreviewPaintsGreyEvenWhenLoadingFails)
     TempDir dir;
     const Canvas canvas(180, 135);
     CImageLoader loader;
-    EXPECT_EQ(FailureText([&] {
+    EXPECT_EQ(FailureText<MakerFailure>([&] {
                   loader.DrawPreview(dir / "missing.jpg", canvas.Dc(), RECT{0, 0, 180, 135});
               }),
               "failed open file");

@@ -1,6 +1,5 @@
 #include "tests/imaging/SpiTestSupport.h"
 
-#include "app/Exception.h"
 #include "tests/plugins/TestPictureFormat.h"
 #include "tests/support/WholeFile.h"
 #include "wallpaper/Directory.h"
@@ -56,16 +55,6 @@ int OffersSeen(const std::string& pluginPath, std::string* lastHead)
     if (lastHead != nullptr)
         *lastHead = head;
     return count;
-}
-
-std::string ThrownBy(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const CException& e) {
-        return e.Message();
-    }
-    return "(nothing thrown)";
 }
 
 BmpFile::BmpFile(const std::string& path) : bytes(ReadWholeFile(path))

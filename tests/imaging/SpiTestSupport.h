@@ -7,7 +7,6 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <functional>
 #include <initializer_list>
 #include <string>
 
@@ -26,9 +25,6 @@ std::string TestPictureBytes(const char* magic, const std::string& info, const s
 
 // IsSupported calls seen by a loaded test plug-in, and the last head block it was offered.
 int OffersSeen(const std::string& pluginPath, std::string* lastHead = nullptr);
-
-// The text of the CException the action throws, or "(nothing thrown)".
-std::string ThrownBy(const std::function<void()>& action);
 
 // A BMP file read back.
 struct BmpFile {

@@ -3,8 +3,9 @@
 #include "imaging/SpiManager.h"
 #include "imaging/SpiWallpaperMaker.h"
 #include "tests/imaging/SpiTestSupport.h"
-#include "tests/support/Bytes.h"
 #include "tests/plugins/TestPictureFormat.h"
+#include "tests/support/Bytes.h"
+#include "tests/support/FailureText.h"
 
 #include <gtest/gtest.h>
 
@@ -99,7 +100,7 @@ protected:
     std::string LoadFailure(const std::string& info, const std::string& pixels)
     {
         const std::string path = Picture("fault.tp", info, pixels);
-        return ThrownBy([&] { CSpiWallpaperMaker maker(path, manager); });
+        return FailureText([&] { CSpiWallpaperMaker maker(path, manager); });
     }
 };
 
@@ -139,7 +140,7 @@ TEST_F(SpiWallpaperMakerTest, EveryDepthOfEightBitsOrMoreIsWrittenAtItsOwnSize)
         const std::string out = dir / "own.bmp";
         DeleteFileA(out.c_str());
         if (depth.bits < 8) {
-            EXPECT_EQ(ThrownBy([&] { maker.WriteBitmap(out); }), "not support less than 8bit");
+            EXPECT_EQ(FailureText([&] { maker.WriteBitmap(out); }), "not support less than 8bit");
             continue;
         }
         maker.WriteBitmap(out);
@@ -239,14 +240,14 @@ TEST(SpiImageLoader, FrontDoorHandsPluginFilesToTheCurrentManager)
     const std::string picture = dir.File(
         "p.tp", TestPictureBytes(kFirstMagic, InfoBlock(1, 1, 24), std::string("\3\2\1\0", 4)));
     CImageLoader loader;
-    EXPECT_EQ(ThrownBy([&] { loader.Load(picture); }), "サポートしていないフォーマットです");
+    EXPECT_EQ(FailureText([&] { loader.Load(picture); }), "サポートしていないフォーマットです");
     ResetSpiManager(folder);
     loader.MakeWallpaper(picture, dir / "out.bmp");
     EXPECT_EQ(BmpFile(dir / "out.bmp").Pixel(0, 0), 0x010203u);
     dir.File("q.tp", "garbage");
-    EXPECT_EQ(ThrownBy([&] { loader.Load(dir / "q.tp"); }), "Failed Spi Load Picture");
+    EXPECT_EQ(FailureText([&] { loader.Load(dir / "q.tp"); }), "Failed Spi Load Picture");
     EXPECT_FALSE(loader.IsLoaded());
-    EXPECT_EQ(ThrownBy([&] { loader.Load(dir / "r.unknown"); }),
+    EXPECT_EQ(FailureText([&] { loader.Load(dir / "r.unknown"); }),
               "サポートしていないフォーマットです");
     ReleaseSpiManager();
 }
