@@ -1,5 +1,6 @@
 // Every stored value of the program written wrongly or at an extreme, then the real program
 // started, driven and ended: it must run, exit normally and save values it can read again.
+#include "app/Protocol.h"
 #include "settings/RegistryNames.h"
 #include "tests/e2e/StoredValues.h"
 #include "tests/e2e/TesselRun.h"
@@ -141,15 +142,15 @@ void DriveResident(const std::string& context, const std::vector<WPARAM>& comman
     ASSERT_TRUE(loaded) << context;
     for (WPARAM command : commands)
         run.Send(WM_COMMAND, command);
-    run.Send(WM_TIMER, 100);
-    run.Send(WM_USER + 1, 0, WM_LBUTTONDOWN);
-    run.Send(WM_COMMAND, 101);
+    run.Send(WM_TIMER, Protocol::kTimerId);
+    run.Send(Protocol::kTrayMessage, 0, WM_LBUTTONDOWN);
+    run.Send(WM_COMMAND, IDM_EXIT);
     EXPECT_EQ(run.Wait(), 0) << context;
     ExpectOnlyNotFoundBoxes(boxes, context);
 }
 
-// Commands: next, previous, random, change (by the stored order).
-const std::vector<WPARAM> kCommands = {106, 107, 110, 105, 106};
+// The change command goes by the stored order.
+const std::vector<WPARAM> kCommands = {IDM_NEXT, IDM_PREVIOUS, IDM_RANDOM, IDM_CHANGE, IDM_NEXT};
 
 }  // namespace
 

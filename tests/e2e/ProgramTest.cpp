@@ -1,3 +1,4 @@
+#include "app/Protocol.h"
 #include "settings/RegistryNames.h"
 #include "tests/e2e/StoredValues.h"
 #include "tests/e2e/TesselRun.h"
@@ -112,7 +113,7 @@ TEST_F(ProgramTest, FirstResidentStartCreatesEveryKeyWithDefaults)
 
     TesselRun second("");
     EXPECT_EQ(second.Wait(), 1);
-    run.Send(WM_COMMAND, 101);
+    run.Send(WM_COMMAND, IDM_EXIT);
     EXPECT_EQ(run.Wait(), 0);
 }
 
@@ -121,7 +122,7 @@ TEST_F(ProgramTest, ShortCommandLinesStartTheResidentRun)
     for (const char* line : {"x", "\"\""}) {
         TesselRun run(line);
         EXPECT_TRUE(Loaded(run)) << line;
-        run.Send(WM_COMMAND, 101);
+        run.Send(WM_COMMAND, IDM_EXIT);
         EXPECT_EQ(run.Wait(), 0) << line;
     }
 }
@@ -145,7 +146,7 @@ TEST_F(ProgramTest, OneShotSwitchesWalkTheList)
     EXPECT_EQ(FileSize(Wallpaper()), 54u + 24u * 6u);
     EXPECT_EQ(TesselRun("/C").Wait(), 0);
     EXPECT_EQ(CurrentWallpaper(), "");
-    EXPECT_EQ(FindWindowA("BRINDLECOVE_02", nullptr), nullptr);
+    EXPECT_EQ(FindWindowA(Protocol::kWindowClass, nullptr), nullptr);
 }
 
 TEST_F(ProgramTest, ChangeWithAnEmptyListSaysSo)
@@ -182,29 +183,29 @@ TEST_F(ProgramTest, TimerMinutesChangeOnTheIntervalAndSurviveARestart)
         TesselRun run("");
         ASSERT_TRUE(Loaded(run));
         for (int minute = 0; minute < 9; ++minute)
-            run.Send(WM_TIMER, 100);
+            run.Send(WM_TIMER, Protocol::kTimerId);
         EXPECT_EQ(CurrentFile(), -1);
-        run.Send(WM_TIMER, 100);
+        run.Send(WM_TIMER, Protocol::kTimerId);
         EXPECT_EQ(CurrentWallpaper(), Wallpaper());
         for (int minute = 0; minute < 7; ++minute)
-            run.Send(WM_TIMER, 100);
-        run.Send(WM_COMMAND, 101);
+            run.Send(WM_TIMER, Protocol::kTimerId);
+        run.Send(WM_COMMAND, IDM_EXIT);
         EXPECT_EQ(run.Wait(), 0);
     }
     EXPECT_EQ(RawValue("", RN::kElapsedTime), Le32(7));
     EXPECT_EQ(CurrentFile(), 0);
     TesselRun restarted("");
     ASSERT_TRUE(Loaded(restarted));
-    restarted.Send(WM_TIMER, 100);
-    restarted.Send(WM_TIMER, 100);
-    restarted.Send(WM_COMMAND, 103);  // pause: minutes no longer count
-    restarted.Send(WM_TIMER, 100);
-    restarted.Send(WM_COMMAND, 103);
-    restarted.Send(WM_TIMER, 100);
+    restarted.Send(WM_TIMER, Protocol::kTimerId);
+    restarted.Send(WM_TIMER, Protocol::kTimerId);
+    restarted.Send(WM_COMMAND, IDM_PAUSE);  // minutes no longer count
+    restarted.Send(WM_TIMER, Protocol::kTimerId);
+    restarted.Send(WM_COMMAND, IDM_PAUSE);
+    restarted.Send(WM_TIMER, Protocol::kTimerId);
     restarted.Send(WM_ENDSESSION, TRUE);
     EXPECT_EQ(CurrentFile(), 1);
     EXPECT_EQ(RawValue("", RN::kElapsedTime), Le32(0));
-    restarted.Send(WM_COMMAND, 101);
+    restarted.Send(WM_COMMAND, IDM_EXIT);
     EXPECT_EQ(restarted.Wait(), 0);
 }
 
@@ -213,19 +214,19 @@ TEST_F(ProgramTest, TrayCommandsAndClicksDriveTheEngine)
     RegisterPictures();
     TesselRun run("");
     ASSERT_TRUE(Loaded(run));
-    run.Send(WM_COMMAND, 106);
-    run.Send(WM_COMMAND, 106);
-    run.Send(WM_COMMAND, 107);
-    run.Send(WM_USER + 1, 0, WM_LBUTTONDOWN);  // icon click: change in name order
+    run.Send(WM_COMMAND, IDM_NEXT);
+    run.Send(WM_COMMAND, IDM_NEXT);
+    run.Send(WM_COMMAND, IDM_PREVIOUS);
+    run.Send(Protocol::kTrayMessage, 0, WM_LBUTTONDOWN);  // icon click: change in name order
     run.Send(WM_ENDSESSION, TRUE);
     EXPECT_EQ(CurrentFile(), 1);
     // The saver pause survives an end-of-logon save followed by a normal exit.
-    run.Send(WM_COMMAND, 104);
+    run.Send(WM_COMMAND, IDM_SAVER);
     run.Send(WM_ENDSESSION, TRUE);
     EXPECT_EQ(RawValue(RN::kOptionKey, RN::kNoSaver), std::string(1, '\1'));
-    run.Send(WM_COMMAND, 109);
+    run.Send(WM_COMMAND, IDM_CLEAR);
     EXPECT_EQ(CurrentWallpaper(), "");
-    run.Send(WM_COMMAND, 101);
+    run.Send(WM_COMMAND, IDM_EXIT);
     EXPECT_EQ(run.Wait(), 0);
     EXPECT_EQ(RawValue(RN::kOptionKey, RN::kNoSaver), std::string(1, '\1'));
 }
@@ -238,9 +239,9 @@ TEST_F(ProgramTest, DecodingFailureOnATimerChangeKeepsTheWallpaper)
     TesselRun run("");
     MessageBoxWatcher boxes(run.ProcessId());
     ASSERT_TRUE(Loaded(run));
-    run.Send(WM_COMMAND, 107);  // previous from the start: c.bmp, the last file
+    run.Send(WM_COMMAND, IDM_PREVIOUS);  // from the start: c.bmp, the last file
     EXPECT_EQ(FileSize(Wallpaper()), 54u + 24u * 6u);
-    run.Send(WM_TIMER, 100);  // next wraps to 0.jpg, which cannot be decoded
+    run.Send(WM_TIMER, Protocol::kTimerId);  // next wraps to 0.jpg, which cannot be decoded
     const auto seen = boxes.Boxes();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text, "failed ole load");
@@ -249,6 +250,6 @@ TEST_F(ProgramTest, DecodingFailureOnATimerChangeKeepsTheWallpaper)
     run.Send(WM_ENDSESSION, TRUE);
     EXPECT_EQ(RawValue("", RN::kElapsedTime), Le32(0));
     EXPECT_EQ(CurrentFile(), 0);
-    run.Send(WM_COMMAND, 101);
+    run.Send(WM_COMMAND, IDM_EXIT);
     EXPECT_EQ(run.Wait(), 0);
 }
