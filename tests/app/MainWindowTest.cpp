@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "app/Protocol.h"
 #include "engine/WallpaperChanger.h"
 #include "resources/ResourceIds.h"
 #include "tests/support/ScratchRegistry.h"
@@ -69,7 +70,7 @@ ShownMenu OpenTrayMenu(HWND window)
         EndMenu();
         return true;
     });
-    SendMessageA(window, WM_USER + 2, 0, 0);
+    SendMessageA(window, Protocol::kShowMenuMessage, 0, 0);
     EXPECT_TRUE(driver.Finished());
     return shown;
 }
@@ -135,7 +136,7 @@ TEST(TrayMenu, FolderSubmenuListsAtMost256AndOnlyWithFolders)
     ScratchRegistry registry;
     CWallpaperChanger engine(registry.Root());
     CMainWindow window(&engine);
-    window.Create(GetModuleHandleA(nullptr), "TesselTrayMenuTest", "Tesselwane");
+    window.Create(GetModuleHandleA(nullptr), "TesselTrayMenuTest", Protocol::kTitle);
 
     ShownMenu empty = OpenTrayMenu(window.GetWindow());
     EXPECT_EQ(empty.items, 10);
@@ -165,12 +166,12 @@ TEST(TrayIcon, ComesBackWhenTheTaskbarIsRecreated)
     ScratchRegistry registry;
     CWallpaperChanger engine(registry.Root());
     CMainWindow window(&engine);
-    window.Create(GetModuleHandleA(nullptr), "TesselTaskbarTest", "Tesselwane");
+    window.Create(GetModuleHandleA(nullptr), "TesselTaskbarTest", Protocol::kTitle);
 
     NOTIFYICONDATAA probe = {};
     probe.cbSize = NOTIFYICONDATAA_V1_SIZE;
     probe.hWnd = window.GetWindow();
-    probe.uID = 4649;
+    probe.uID = Protocol::kTrayIconId;
     ASSERT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &probe));
     // A restarted taskbar has forgotten every icon.
     ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &probe));

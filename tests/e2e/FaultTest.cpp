@@ -1,12 +1,15 @@
 // Faults under a resident run: the temporary folder, a wallpaper folder or the plug-in folder
 // disappears (or cannot be written) after the program has loaded. Each change then ends in
 // its failure text with the previous wallpaper kept, and nothing stored is lost.
+#include "app/Protocol.h"
 #include "settings/RegistryNames.h"
 #include "tests/e2e/StoredValues.h"
 #include "tests/e2e/TesselRun.h"
 #include "tests/imaging/HostileImages.h"
 #include "tests/support/MessageBoxWatcher.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestBmp.h"
+#include "tests/support/WholeFile.h"
 #include "win32/Directory.h"
 
 #include <gtest/gtest.h>
@@ -20,8 +23,6 @@ namespace {
 
 // Ctrl+Alt+Shift+F12 as the "Escape" hotkey: held once the settings have loaded.
 constexpr int kReadyHotkey = 0x077B;
-constexpr WPARAM kNext = 106;
-constexpr WPARAM kExit = 101;
 
 // The sides and pixel rows of a BMP: what the writer's copy of a picture must keep.
 std::string Picture(const std::string& bmp)
@@ -45,8 +46,8 @@ protected:
     {
         WriteInt32(RN::kHotkeyKey, "Escape", kReadyHotkey);
         pictures = dir.Folder("pics");
-        dir.File("pics\\a.bmp", SolidBmp(3, 2, 255, 0, 0));
-        dir.File("pics\\b.bmp", SolidBmp(5, 4, 0, 255, 0));
+        dir.File("pics\\a.bmp", SolidBmp(3, 2, 0x0000FF));
+        dir.File("pics\\b.bmp", SolidBmp(5, 4, 0x00FF00));
         tmp = dir.Folder("tmp");
         WriteText(RN::kFolderKey, RN::kTmpPath, tmp);
         WriteInt32(RN::kFolderKey, RN::kNumFolder, 1);
@@ -84,15 +85,15 @@ TEST_F(FaultTest, TemporaryFolderRemovedWhileRunning)
     Start(run);
     const std::string before = CurrentWallpaper();
     RemoveTree(tmp);
-    run.Send(WM_COMMAND, kNext);
+    run.Send(WM_COMMAND, IDM_NEXT);
     EXPECT_EQ(Texts(boxes), std::vector<std::string>{"failed CreateFile"});
     EXPECT_EQ(CurrentWallpaper(), before);
     // The folder back: the next change works again, from where the list had got to.
     dir.Folder("tmp");
-    run.Send(WM_COMMAND, kNext);
+    run.Send(WM_COMMAND, IDM_NEXT);
     EXPECT_EQ(CurrentWallpaper(), Wallpaper());
-    EXPECT_EQ(Picture(ReadWholeFile(Wallpaper())), Picture(SolidBmp(5, 4, 0, 255, 0)));
-    run.Send(WM_COMMAND, kExit);
+    EXPECT_EQ(Picture(ReadWholeFile(Wallpaper())), Picture(SolidBmp(5, 4, 0x00FF00)));
+    run.Send(WM_COMMAND, IDM_EXIT);
     EXPECT_EQ(run.Wait(), 0);
     ExpectFoldersKept(1);
     EXPECT_EQ(ReadStored(RN::kFolderKey, RN::kTmpPath), TextValue(tmp));
@@ -103,16 +104,16 @@ TEST_F(FaultTest, WallpaperThatCannotBeReplacedStaysWhole)
     TesselRun run("");
     MessageBoxWatcher boxes(run.ProcessId());
     Start(run);
-    run.Send(WM_COMMAND, kNext);
+    run.Send(WM_COMMAND, IDM_NEXT);
     const std::string first = ReadWholeFile(Wallpaper());
-    ASSERT_EQ(Picture(first), Picture(SolidBmp(3, 2, 255, 0, 0)));
+    ASSERT_EQ(Picture(first), Picture(SolidBmp(3, 2, 0x0000FF)));
     // A folder where the temporary file would go: the new picture cannot be written at all.
     dir.Folder("tmp\\WALLTMP.bm~");
-    run.Send(WM_COMMAND, kNext);
+    run.Send(WM_COMMAND, IDM_NEXT);
     EXPECT_EQ(Texts(boxes), std::vector<std::string>{"failed CreateFile"});
     EXPECT_EQ(ReadWholeFile(Wallpaper()), first);
     EXPECT_EQ(CurrentWallpaper(), Wallpaper());
-    run.Send(WM_COMMAND, kExit);
+    run.Send(WM_COMMAND, IDM_EXIT);
     EXPECT_EQ(run.Wait(), 0);
     ExpectFoldersKept(1);
 }
@@ -122,14 +123,14 @@ TEST_F(FaultTest, WallpaperFolderDeletedBetweenScanAndChange)
     TesselRun run("");
     MessageBoxWatcher boxes(run.ProcessId());
     Start(run);
-    run.Send(WM_COMMAND, kNext);
+    run.Send(WM_COMMAND, IDM_NEXT);
     const std::string first = ReadWholeFile(Wallpaper());
     RemoveTree(pictures);
-    run.Send(WM_COMMAND, kNext);
+    run.Send(WM_COMMAND, IDM_NEXT);
     EXPECT_EQ(Texts(boxes), std::vector<std::string>{"failed open file"});
     EXPECT_EQ(ReadWholeFile(Wallpaper()), first);
     EXPECT_EQ(CurrentWallpaper(), Wallpaper());
-    run.Send(WM_COMMAND, kExit);
+    run.Send(WM_COMMAND, IDM_EXIT);
     EXPECT_EQ(run.Wait(), 0);
     // The folder stays registered: it may be a drive that comes back.
     ExpectFoldersKept(1);
@@ -148,11 +149,11 @@ TEST_F(FaultTest, PluginFolderRemovedAfterLoad)
     Start(run);
     RemoveTree(plugins);
     // The plug-in stays loaded: its files may go, what it decodes does not change.
-    run.Send(WM_COMMAND, 107);  // previous from the start: c.png, the last file
+    run.Send(WM_COMMAND, IDM_PREVIOUS);  // from the start: c.png, the last file
     EXPECT_TRUE(boxes.Boxes().empty());
     EXPECT_EQ(CurrentWallpaper(), Wallpaper());
     EXPECT_EQ(ReadWholeFile(Wallpaper()).substr(18, 8), std::string("\x08\0\0\0\x08\0\0\0", 8));
-    run.Send(WM_COMMAND, kExit);
+    run.Send(WM_COMMAND, IDM_EXIT);
     EXPECT_EQ(run.Wait(), 0);
     ExpectFoldersKept(2);
     EXPECT_EQ(ReadStored(RN::kSpiKey, RN::kSpiPath), TextValue(plugins));
@@ -179,9 +180,9 @@ TEST_F(FaultTest, ReadOnlyTemporaryFolderKeepsThePreviousWallpaper)
     {
         TesselRun run("");
         Start(run);
-        run.Send(WM_COMMAND, kNext);
+        run.Send(WM_COMMAND, IDM_NEXT);
         first = ReadWholeFile(Wallpaper());
-        run.Send(WM_COMMAND, kExit);
+        run.Send(WM_COMMAND, IDM_EXIT);
         ASSERT_EQ(run.Wait(), 0);
     }
     // The folder is read with the settings: the next run has the read-only one.
@@ -189,11 +190,11 @@ TEST_F(FaultTest, ReadOnlyTemporaryFolderKeepsThePreviousWallpaper)
     TesselRun run("");
     MessageBoxWatcher boxes(run.ProcessId());
     Start(run);
-    run.Send(WM_COMMAND, kNext);
+    run.Send(WM_COMMAND, IDM_NEXT);
     EXPECT_EQ(Texts(boxes), std::vector<std::string>{"failed CreateFile"});
     EXPECT_EQ(CurrentWallpaper(), Wallpaper());
     EXPECT_EQ(ReadWholeFile(Wallpaper()), first);
-    run.Send(WM_COMMAND, kExit);
+    run.Send(WM_COMMAND, IDM_EXIT);
     EXPECT_EQ(run.Wait(), 0);
     ExpectFoldersKept(1);
     EXPECT_EQ(ReadStored(RN::kFolderKey, RN::kTmpPath), TextValue("R:"));
@@ -208,25 +209,25 @@ TEST_F(FaultTest, FullDiskKeepsThePreviousWallpaper)
     ASSERT_TRUE(CreateDirectoryA(full.c_str(), nullptr));
     WriteText(RN::kFolderKey, RN::kTmpPath, full);
     // Sorted between a.bmp and b.bmp: 1,080,054 bytes, more than the disk holds.
-    dir.File("pics\\a2.bmp", SolidBmp(600, 600, 0, 0, 255));
+    dir.File("pics\\a2.bmp", SolidBmp(600, 600, 0xFF0000));
     const std::string wallpaper = full + "\\WALLTMP.bmp";
     {
         TesselRun run("");
         MessageBoxWatcher boxes(run.ProcessId());
         Start(run);
-        run.Send(WM_COMMAND, kNext);
+        run.Send(WM_COMMAND, IDM_NEXT);
         const std::string first = ReadWholeFile(wallpaper);
-        ASSERT_EQ(Picture(first), Picture(SolidBmp(3, 2, 255, 0, 0)));
-        run.Send(WM_COMMAND, kNext);
+        ASSERT_EQ(Picture(first), Picture(SolidBmp(3, 2, 0x0000FF)));
+        run.Send(WM_COMMAND, IDM_NEXT);
         EXPECT_EQ(Texts(boxes), std::vector<std::string>{"failed WriteBitmap"});
         EXPECT_EQ(ReadWholeFile(wallpaper), first);
         EXPECT_EQ(GetFileAttributesA((full + "\\WALLTMP.bm~").c_str()), INVALID_FILE_ATTRIBUTES);
         EXPECT_EQ(CurrentWallpaper(), wallpaper);
         // The half-written file is gone, so the next picture that fits is written.
-        run.Send(WM_COMMAND, kNext);
+        run.Send(WM_COMMAND, IDM_NEXT);
         EXPECT_EQ(Texts(boxes).size(), 1u);
-        EXPECT_EQ(Picture(ReadWholeFile(wallpaper)), Picture(SolidBmp(5, 4, 0, 255, 0)));
-        run.Send(WM_COMMAND, kExit);
+        EXPECT_EQ(Picture(ReadWholeFile(wallpaper)), Picture(SolidBmp(5, 4, 0x00FF00)));
+        run.Send(WM_COMMAND, IDM_EXIT);
         EXPECT_EQ(run.Wait(), 0);
     }
     RemoveTree(full);

@@ -5,14 +5,16 @@
 #include "tests/e2e/StoredValues.h"
 #include "tests/e2e/TesselRun.h"
 #include "tests/imaging/HostileImages.h"
+#include "tests/support/Bytes.h"
 #include "tests/support/MessageBoxWatcher.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestBmp.h"
+#include "tests/support/WholeFile.h"
 #include "win32/Directory.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstring>
 #include <map>
 #include <string>
 
@@ -20,20 +22,15 @@ namespace RN = RegistryNames;
 
 namespace {
 
-std::int32_t Field32(const std::string& file, std::size_t at)
-{
-    std::int32_t value = 0;
-    std::memcpy(&value, file.data() + at, sizeof value);
-    return value;
-}
-
 ::testing::AssertionResult WellFormed24BitBmp(const std::string& file)
 {
     if (file.size() < 54 || file.compare(0, 2, "BM") != 0 || file[28] != 24)
         return ::testing::AssertionFailure() << "not a 24-bit BMP";
-    const std::int64_t stride = (std::int64_t{Field32(file, 18)} * 3 + 3) / 4 * 4;
-    if (Field32(file, 18) <= 0 || Field32(file, 22) <= 0
-        || static_cast<std::int64_t>(file.size()) != 54 + stride * Field32(file, 22))
+    const auto width = static_cast<std::int32_t>(Get32(file, 18));
+    const auto height = static_cast<std::int32_t>(Get32(file, 22));
+    const std::int64_t stride = (std::int64_t{width} * 3 + 3) / 4 * 4;
+    if (width <= 0 || height <= 0
+        || static_cast<std::int64_t>(file.size()) != 54 + stride * height)
         return ::testing::AssertionFailure() << "sizes disagree";
     return ::testing::AssertionSuccess();
 }
@@ -49,7 +46,7 @@ TEST(HostileImageRunTest, PathRunsEndInATextOrAWallpaper)
     // A first run creates the keys; then the temporary folder is ours.
     TesselRun("/C").Wait();
     WriteText(RN::kFolderKey, RN::kTmpPath, tmp);
-    const std::string previous = SolidBmp(3, 2, 1, 2, 3);
+    const std::string previous = SolidBmp(3, 2, 0x030201);
 
     std::map<std::string, int> outcomes;
     int runs = 0;

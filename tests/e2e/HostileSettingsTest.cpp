@@ -1,16 +1,18 @@
 // Every stored value of the program written wrongly or at an extreme, then the real program
 // started, driven and ended: it must run, exit normally and save values it can read again.
+#include "app/Protocol.h"
 #include "settings/RegistryNames.h"
 #include "tests/e2e/StoredValues.h"
 #include "tests/e2e/TesselRun.h"
+#include "tests/support/Bytes.h"
 #include "tests/support/MessageBoxWatcher.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestBmp.h"
 #include "win32/Directory.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -111,10 +113,7 @@ void CorruptAll(Corruption corrupt, const std::string& path)
 
 std::int32_t Int32Of(const StoredValue& value)
 {
-    std::int32_t number = 0;
-    if (value.bytes.size() == sizeof number)
-        std::memcpy(&number, value.bytes.data(), sizeof number);
-    return number;
+    return value.bytes.size() == 4 ? static_cast<std::int32_t>(Get32(value.bytes, 0)) : 0;
 }
 
 void ExpectOnlyNotFoundBoxes(const MessageBoxWatcher& boxes, const std::string& context)
@@ -143,15 +142,15 @@ void DriveResident(const std::string& context, const std::vector<WPARAM>& comman
     ASSERT_TRUE(loaded) << context;
     for (WPARAM command : commands)
         run.Send(WM_COMMAND, command);
-    run.Send(WM_TIMER, 100);
-    run.Send(WM_USER + 1, 0, WM_LBUTTONDOWN);
-    run.Send(WM_COMMAND, 101);
+    run.Send(WM_TIMER, Protocol::kTimerId);
+    run.Send(Protocol::kTrayMessage, 0, WM_LBUTTONDOWN);
+    run.Send(WM_COMMAND, IDM_EXIT);
     EXPECT_EQ(run.Wait(), 0) << context;
     ExpectOnlyNotFoundBoxes(boxes, context);
 }
 
-// Commands: next, previous, random, change (by the stored order).
-const std::vector<WPARAM> kCommands = {106, 107, 110, 105, 106};
+// The change command goes by the stored order.
+const std::vector<WPARAM> kCommands = {IDM_NEXT, IDM_PREVIOUS, IDM_RANDOM, IDM_CHANGE, IDM_NEXT};
 
 }  // namespace
 
@@ -230,9 +229,9 @@ TEST_F(HostileSettingsTest, MalformedValuesReadAsDefaultsAndAreSavedWellFormed)
 TEST_F(HostileSettingsTest, ExtremeNumbersRunAndAreKeptOrMadeConsistent)
 {
     const std::string pictures = dir.Folder("pics");
-    dir.File("pics\\a.bmp", SolidBmp(3, 2, 255, 0, 0));
-    dir.File("pics\\b.bmp", SolidBmp(5, 4, 0, 255, 0));
-    dir.File("pics\\c.bmp", SolidBmp(7, 6, 0, 0, 255));
+    dir.File("pics\\a.bmp", SolidBmp(3, 2, 0x0000FF));
+    dir.File("pics\\b.bmp", SolidBmp(5, 4, 0x00FF00));
+    dir.File("pics\\c.bmp", SolidBmp(7, 6, 0xFF0000));
     const std::string tmp = dir.Folder("tmp");
     const char* const numbers[] = {RN::kStyle, RN::kOrder, RN::kInterval, RN::kTextColor};
     for (const std::int32_t extreme : {INT_MIN, -1, 3, 7, 0x7FFF, INT_MAX}) {

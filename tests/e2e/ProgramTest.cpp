@@ -1,9 +1,12 @@
+#include "app/Protocol.h"
 #include "settings/RegistryNames.h"
 #include "tests/e2e/StoredValues.h"
 #include "tests/e2e/TesselRun.h"
+#include "tests/support/Bytes.h"
 #include "tests/support/MessageBoxWatcher.h"
 #include "tests/support/ScratchRegistry.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestBmp.h"
 
 #include <shlwapi.h>
 
@@ -31,11 +34,6 @@ bool KeyExists(const std::string& subKey)
                                       &key) == ERROR_SUCCESS;
     const UniqueRegKey owner(key);
     return exists;
-}
-
-std::string Int32Bytes(int value)
-{
-    return std::string(reinterpret_cast<const char*>(&value), 4);
 }
 
 unsigned long FileSize(const std::string& path)
@@ -68,9 +66,9 @@ protected:
     void RegisterPictures()
     {
         pictures = dir.Folder("pics");
-        dir.File("pics\\a.bmp", SolidBmp(3, 2, 255, 0, 0));
-        dir.File("pics\\b.bmp", SolidBmp(5, 4, 0, 255, 0));
-        dir.File("pics\\c.bmp", SolidBmp(7, 6, 0, 0, 255));
+        dir.File("pics\\a.bmp", SolidBmp(3, 2, 0x0000FF));
+        dir.File("pics\\b.bmp", SolidBmp(5, 4, 0x00FF00));
+        dir.File("pics\\c.bmp", SolidBmp(7, 6, 0xFF0000));
         dir.File("pics\\notes.txt", "not a picture");
         tmp = dir.Folder("tmp");
         WriteText(RN::kFolderKey, RN::kTmpPath, tmp);
@@ -84,7 +82,7 @@ protected:
     int CurrentFile() const
     {
         const std::string raw = RawValue(RN::kFolderKey, RN::kCurrentFile);
-        return raw.size() == 4 ? *reinterpret_cast<const int*>(raw.data()) : -99;
+        return raw.size() == 4 ? static_cast<std::int32_t>(Get32(raw, 0)) : -99;
     }
 
     ProgramRegistry registry;
@@ -101,21 +99,21 @@ TEST_F(ProgramTest, FirstResidentStartCreatesEveryKeyWithDefaults)
     // Start/quit settings load last: their key marks the end of the first load.
     for (int i = 0; i < 1000 && RawValue(RN::kRunQuitKey, RN::kQuitOption) == "<missing>"; ++i)
         Sleep(20);
-    EXPECT_EQ(RawValue("", RN::kElapsedTime), Int32Bytes(0));
+    EXPECT_EQ(RawValue("", RN::kElapsedTime), Le32(0));
     for (const std::string& key : {std::string(RN::kFolderKey), std::string(RN::kOptionKey),
                                   std::string(RN::kHotkeyKey), std::string(RN::kRunQuitKey),
                                   std::string(RN::kSpiKey),
                                   std::string(RN::kFolderKey) + RN::kFolderListKey,
                                   std::string(RN::kOptionKey) + RN::kProcessListKey})
         EXPECT_TRUE(KeyExists(key)) << key;
-    EXPECT_EQ(RawValue(RN::kOptionKey, RN::kInterval), Int32Bytes(10));
+    EXPECT_EQ(RawValue(RN::kOptionKey, RN::kInterval), Le32(10));
     EXPECT_EQ(RawValue(RN::kOptionKey, RN::kNotifyAll), std::string(1, '\1'));
-    EXPECT_EQ(RawValue(RN::kHotkeyKey, RN::kLButton), Int32Bytes(0));
+    EXPECT_EQ(RawValue(RN::kHotkeyKey, RN::kLButton), Le32(0));
     EXPECT_EQ(RawValue(RN::kSpiKey, RN::kUseSpi), std::string(1, '\0'));
 
     TesselRun second("");
     EXPECT_EQ(second.Wait(), 1);
-    run.Send(WM_COMMAND, 101);
+    run.Send(WM_COMMAND, IDM_EXIT);
     EXPECT_EQ(run.Wait(), 0);
 }
 
@@ -124,7 +122,7 @@ TEST_F(ProgramTest, ShortCommandLinesStartTheResidentRun)
     for (const char* line : {"x", "\"\""}) {
         TesselRun run(line);
         EXPECT_TRUE(Loaded(run)) << line;
-        run.Send(WM_COMMAND, 101);
+        run.Send(WM_COMMAND, IDM_EXIT);
         EXPECT_EQ(run.Wait(), 0) << line;
     }
 }
@@ -148,7 +146,7 @@ TEST_F(ProgramTest, OneShotSwitchesWalkTheList)
     EXPECT_EQ(FileSize(Wallpaper()), 54u + 24u * 6u);
     EXPECT_EQ(TesselRun("/C").Wait(), 0);
     EXPECT_EQ(CurrentWallpaper(), "");
-    EXPECT_EQ(FindWindowA("BRINDLECOVE_02", nullptr), nullptr);
+    EXPECT_EQ(FindWindowA(Protocol::kWindowClass, nullptr), nullptr);
 }
 
 TEST_F(ProgramTest, ChangeWithAnEmptyListSaysSo)
@@ -185,29 +183,29 @@ TEST_F(ProgramTest, TimerMinutesChangeOnTheIntervalAndSurviveARestart)
         TesselRun run("");
         ASSERT_TRUE(Loaded(run));
         for (int minute = 0; minute < 9; ++minute)
-            run.Send(WM_TIMER, 100);
+            run.Send(WM_TIMER, Protocol::kTimerId);
         EXPECT_EQ(CurrentFile(), -1);
-        run.Send(WM_TIMER, 100);
+        run.Send(WM_TIMER, Protocol::kTimerId);
         EXPECT_EQ(CurrentWallpaper(), Wallpaper());
         for (int minute = 0; minute < 7; ++minute)
-            run.Send(WM_TIMER, 100);
-        run.Send(WM_COMMAND, 101);
+            run.Send(WM_TIMER, Protocol::kTimerId);
+        run.Send(WM_COMMAND, IDM_EXIT);
         EXPECT_EQ(run.Wait(), 0);
     }
-    EXPECT_EQ(RawValue("", RN::kElapsedTime), Int32Bytes(7));
+    EXPECT_EQ(RawValue("", RN::kElapsedTime), Le32(7));
     EXPECT_EQ(CurrentFile(), 0);
     TesselRun restarted("");
     ASSERT_TRUE(Loaded(restarted));
-    restarted.Send(WM_TIMER, 100);
-    restarted.Send(WM_TIMER, 100);
-    restarted.Send(WM_COMMAND, 103);  // pause: minutes no longer count
-    restarted.Send(WM_TIMER, 100);
-    restarted.Send(WM_COMMAND, 103);
-    restarted.Send(WM_TIMER, 100);
+    restarted.Send(WM_TIMER, Protocol::kTimerId);
+    restarted.Send(WM_TIMER, Protocol::kTimerId);
+    restarted.Send(WM_COMMAND, IDM_PAUSE);  // minutes no longer count
+    restarted.Send(WM_TIMER, Protocol::kTimerId);
+    restarted.Send(WM_COMMAND, IDM_PAUSE);
+    restarted.Send(WM_TIMER, Protocol::kTimerId);
     restarted.Send(WM_ENDSESSION, TRUE);
     EXPECT_EQ(CurrentFile(), 1);
-    EXPECT_EQ(RawValue("", RN::kElapsedTime), Int32Bytes(0));
-    restarted.Send(WM_COMMAND, 101);
+    EXPECT_EQ(RawValue("", RN::kElapsedTime), Le32(0));
+    restarted.Send(WM_COMMAND, IDM_EXIT);
     EXPECT_EQ(restarted.Wait(), 0);
 }
 
@@ -216,19 +214,19 @@ TEST_F(ProgramTest, TrayCommandsAndClicksDriveTheEngine)
     RegisterPictures();
     TesselRun run("");
     ASSERT_TRUE(Loaded(run));
-    run.Send(WM_COMMAND, 106);
-    run.Send(WM_COMMAND, 106);
-    run.Send(WM_COMMAND, 107);
-    run.Send(WM_USER + 1, 0, WM_LBUTTONDOWN);  // icon click: change in name order
+    run.Send(WM_COMMAND, IDM_NEXT);
+    run.Send(WM_COMMAND, IDM_NEXT);
+    run.Send(WM_COMMAND, IDM_PREVIOUS);
+    run.Send(Protocol::kTrayMessage, 0, WM_LBUTTONDOWN);  // icon click: change in name order
     run.Send(WM_ENDSESSION, TRUE);
     EXPECT_EQ(CurrentFile(), 1);
     // The saver pause survives an end-of-logon save followed by a normal exit.
-    run.Send(WM_COMMAND, 104);
+    run.Send(WM_COMMAND, IDM_SAVER);
     run.Send(WM_ENDSESSION, TRUE);
     EXPECT_EQ(RawValue(RN::kOptionKey, RN::kNoSaver), std::string(1, '\1'));
-    run.Send(WM_COMMAND, 109);
+    run.Send(WM_COMMAND, IDM_CLEAR);
     EXPECT_EQ(CurrentWallpaper(), "");
-    run.Send(WM_COMMAND, 101);
+    run.Send(WM_COMMAND, IDM_EXIT);
     EXPECT_EQ(run.Wait(), 0);
     EXPECT_EQ(RawValue(RN::kOptionKey, RN::kNoSaver), std::string(1, '\1'));
 }
@@ -241,17 +239,17 @@ TEST_F(ProgramTest, DecodingFailureOnATimerChangeKeepsTheWallpaper)
     TesselRun run("");
     MessageBoxWatcher boxes(run.ProcessId());
     ASSERT_TRUE(Loaded(run));
-    run.Send(WM_COMMAND, 107);  // previous from the start: c.bmp, the last file
+    run.Send(WM_COMMAND, IDM_PREVIOUS);  // from the start: c.bmp, the last file
     EXPECT_EQ(FileSize(Wallpaper()), 54u + 24u * 6u);
-    run.Send(WM_TIMER, 100);  // next wraps to 0.jpg, which cannot be decoded
+    run.Send(WM_TIMER, Protocol::kTimerId);  // next wraps to 0.jpg, which cannot be decoded
     const auto seen = boxes.Boxes();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text, "failed ole load");
     EXPECT_EQ(CurrentWallpaper(), Wallpaper());
     EXPECT_EQ(FileSize(Wallpaper()), 54u + 24u * 6u);
     run.Send(WM_ENDSESSION, TRUE);
-    EXPECT_EQ(RawValue("", RN::kElapsedTime), Int32Bytes(0));
+    EXPECT_EQ(RawValue("", RN::kElapsedTime), Le32(0));
     EXPECT_EQ(CurrentFile(), 0);
-    run.Send(WM_COMMAND, 101);
+    run.Send(WM_COMMAND, IDM_EXIT);
     EXPECT_EQ(run.Wait(), 0);
 }

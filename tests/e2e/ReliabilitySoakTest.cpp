@@ -3,12 +3,14 @@
 // runs change the wallpaper beside it. Its GDI and user objects, kernel handles and private
 // memory are sampled every 1,000: none of them may grow. Every run registers the caption
 // hook, so the hook library's shared count must come back to where each run found it.
+#include "app/Protocol.h"
 #include "settings/RegistryNames.h"
 #include "tests/e2e/StoredValues.h"
 #include "tests/e2e/TesselRun.h"
 #include "tests/hook/HookLibrary.h"
 #include "tests/support/MessageBoxWatcher.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestBmp.h"
 #include "win32/Directory.h"
 
 #include <commctrl.h>
@@ -37,9 +39,6 @@ constexpr int kBatchStart = 100;
 constexpr int kBatchEnd = 900;
 constexpr int kOneShotsPerBatch = 4;
 
-constexpr WPARAM kExit = 101;
-constexpr WPARAM kSettings = 102;
-constexpr UINT kTrayMessage = WM_USER + 1;
 constexpr DWORD kAnswerWait = 10000;
 
 struct Sample {
@@ -113,7 +112,7 @@ public:
     // A right click on the tray icon, then the menu dismissed without a choice.
     bool OpenAndCloseMenu() const
     {
-        PostMessageA(window_, kTrayMessage, 0, WM_RBUTTONDOWN);
+        PostMessageA(window_, Protocol::kTrayMessage, 0, WM_RBUTTONDOWN);
         if (!WaitUntil([&] { return Visible("#32768") != nullptr; }))
             return false;
         PostMessageA(window_, WM_CANCELMODE, 0, 0);
@@ -123,7 +122,7 @@ public:
     // The settings sheet opened from the menu's command and closed with Cancel.
     bool OpenAndCancelSheet() const
     {
-        PostMessageA(window_, WM_COMMAND, kSettings, 0);
+        PostMessageA(window_, WM_COMMAND, IDM_SETTINGS, 0);
         HWND sheet = nullptr;
         if (!WaitUntil([&] { return (sheet = Visible("#32770")) != nullptr; })
             || GetWindow(sheet, GW_OWNER) != window_)
@@ -174,9 +173,9 @@ TEST(ReliabilitySoakTest, TenThousandCommandsMenusSheetsAndOneShotsLeaveNothingB
     TempDir dir;
     const std::string pictures = dir.Folder("pics");
     const std::string tmp = dir.Folder("tmp");
-    dir.File("pics\\a.bmp", SolidBmp(31, 17, 255, 0, 0));
-    dir.File("pics\\b.bmp", SolidBmp(64, 48, 0, 255, 0));
-    dir.File("pics\\c.bmp", SolidBmp(7, 6, 0, 0, 255));
+    dir.File("pics\\a.bmp", SolidBmp(31, 17, 0x0000FF));
+    dir.File("pics\\b.bmp", SolidBmp(64, 48, 0x00FF00));
+    dir.File("pics\\c.bmp", SolidBmp(7, 6, 0xFF0000));
     const std::string folderList = std::string(RN::kFolderKey) + RN::kFolderListKey;
     WriteText(RN::kFolderKey, RN::kTmpPath, tmp);
     WriteInt32(RN::kFolderKey, RN::kNumFolder, 1);
@@ -204,8 +203,9 @@ TEST(ReliabilitySoakTest, TenThousandCommandsMenusSheetsAndOneShotsLeaveNothingB
     ASSERT_TRUE(process);
     const Driver driver(run.MainWindow());
 
-    // Next, previous, random, change, a timer minute, and pause on and off around a minute.
-    const WPARAM commands[] = {106, 107, 110, 105, 0, 103, 0, 103};
+    // 0 stands for a timer minute; pause goes on and off around one.
+    const WPARAM commands[] = {IDM_NEXT, IDM_PREVIOUS, IDM_RANDOM, IDM_CHANGE,
+                               0,        IDM_PAUSE,    0,          IDM_PAUSE};
     std::vector<Sample> samples;
     Batch batch;
     int menus = 0, sheets = 0, oneShots = 0;
@@ -229,7 +229,8 @@ TEST(ReliabilitySoakTest, TenThousandCommandsMenusSheetsAndOneShotsLeaveNothingB
             EXPECT_EQ(hook->count, countResident) << "after the one-shots at " << i;
         }
         const WPARAM command = commands[i % (sizeof commands / sizeof commands[0])];
-        ASSERT_TRUE(command == 0 ? driver.Send(WM_TIMER, 100) : driver.Send(WM_COMMAND, command))
+        ASSERT_TRUE(command == 0 ? driver.Send(WM_TIMER, Protocol::kTimerId)
+                                 : driver.Send(WM_COMMAND, command))
             << "command " << i << " not answered";
         if (i % kSampleEvery == 0) {
             samples.push_back(Measure(process.get()));
@@ -249,7 +250,7 @@ TEST(ReliabilitySoakTest, TenThousandCommandsMenusSheetsAndOneShotsLeaveNothingB
     EXPECT_LE(last.handles, first.handles + 2);
     EXPECT_LE(last.privateBytes, first.privateBytes + 1024 * 1024);
 
-    driver.Send(WM_COMMAND, kExit);
+    driver.Send(WM_COMMAND, IDM_EXIT);
     EXPECT_EQ(run.Wait(), 0);
     std::printf("%d commands, %d menus, %d sheets, %d one-shots in %lu s; hook count %ld "
                 "before, %ld with the resident run, %ld after\n",

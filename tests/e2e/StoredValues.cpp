@@ -2,11 +2,10 @@
 
 #include "win32/UniqueHandle.h"
 #include "settings/RegistryNames.h"
+#include "tests/support/Bytes.h"
 
-#include <fstream>
 #include <iomanip>
 #include <ostream>
-#include <sstream>
 #include <vector>
 
 namespace {
@@ -63,7 +62,7 @@ void WriteText(const std::string& subKey, const char* name, const std::string& t
 
 StoredValue Int32Value(std::int32_t value)
 {
-    return {true, REG_BINARY, std::string(reinterpret_cast<const char*>(&value), 4)};
+    return {true, REG_BINARY, Le32(static_cast<std::uint32_t>(value))};
 }
 
 StoredValue FlagValue(bool value)
@@ -91,43 +90,4 @@ void PrintTo(const StoredValue& value, std::ostream* out)
     for (std::size_t i = 0; i < value.bytes.size() && i < 16; ++i)
         *out << ' ' << std::hex << std::setw(2) << std::setfill('0')
              << (static_cast<unsigned>(value.bytes[i]) & 0xff) << std::dec;
-}
-
-std::string SolidBmp(int width, int height, unsigned char blue, unsigned char green,
-                     unsigned char red)
-{
-    const int stride = (width * 3 + 3) & ~3;
-    const int imageSize = stride * height;
-    std::string file(54 + imageSize, '\0');
-    auto put32 = [&](int offset, int value) {
-        for (int i = 0; i < 4; ++i)
-            file[offset + i] = static_cast<char>((value >> (8 * i)) & 0xff);
-    };
-    file[0] = 'B';
-    file[1] = 'M';
-    put32(2, 54 + imageSize);
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, width);
-    put32(22, height);
-    file[26] = 1;
-    file[28] = 24;
-    put32(34, imageSize);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const int at = 54 + y * stride + x * 3;
-            file[at] = static_cast<char>(blue);
-            file[at + 1] = static_cast<char>(green);
-            file[at + 2] = static_cast<char>(red);
-        }
-    }
-    return file;
-}
-
-std::string ReadWholeFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
 }

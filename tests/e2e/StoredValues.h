@@ -1,5 +1,5 @@
 #pragma once
-// Registry and file helpers shared by the runs of the real program.
+// Registry helpers shared by the runs of the real program.
 #include <windows.h>
 
 #include <cstdint>
@@ -26,7 +26,3 @@ StoredValue TextValue(const std::string& text);
 bool operator==(const StoredValue& a, const StoredValue& b);
 void PrintTo(const StoredValue& value, std::ostream* out);
 
-// A w x h 24-bit BMP of one colour.
-std::string SolidBmp(int width, int height, unsigned char blue, unsigned char green,
-                     unsigned char red);
-std::string ReadWholeFile(const std::string& path);

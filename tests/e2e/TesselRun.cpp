@@ -1,5 +1,6 @@
 #include "tests/e2e/TesselRun.h"
 
+#include "app/Protocol.h"
 #include "settings/RegistryNames.h"
 #include "win32/Directory.h"
 
@@ -44,7 +45,7 @@ long TesselRun::Wait(unsigned long milliseconds)
 HWND TesselRun::MainWindow(unsigned long milliseconds) const
 {
     for (unsigned long waited = 0;; waited += 20) {
-        HWND window = FindWindowA("BRINDLECOVE_02", "Tesselwane");
+        HWND window = FindWindowA(Protocol::kWindowClass, Protocol::kTitle);
         DWORD owner = 0;
         if (window != nullptr)
             GetWindowThreadProcessId(window, &owner);

@@ -9,7 +9,6 @@ if(WIN32)
     e2e/HostileSettingsTest.cpp
     e2e/HostileImageRunTest.cpp
     imaging/HostileImages.cpp
-    imaging/TestPng.cpp
   )
   add_dependencies(e2e_hostile_tests Tessel)
   tessel_imaging_fixtures(e2e_hostile_tests)
@@ -18,7 +17,6 @@ if(WIN32)
     e2e/StoredValues.cpp
     e2e/FaultTest.cpp
     imaging/HostileImages.cpp
-    imaging/TestPng.cpp
   )
   add_dependencies(e2e_fault_tests Tessel ifwic)
 endif()

@@ -3,21 +3,13 @@
 // size, so any read past either end is caught by AddressSanitizer.
 #include "tests/fuzz/FuzzCheck.h"
 #include "imaging/SpiPicture.h"
+#include "tests/support/Bytes.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
-
-namespace {
-
-std::uint32_t Le32(const std::uint8_t* p)
-{
-    return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -40,10 +32,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const SpiDib dib = NormalizeSpiPicture(*layout, info.data(), pixels.data());
     Check(dib.info.size() == kDibInfoSize);
-    Check(Le32(dib.info.data()) == kDibHeaderSize);
-    Check(Le32(dib.info.data() + 8) == static_cast<std::uint32_t>(layout->height));
-    Check(Le32(dib.info.data() + 16) == 0);
-    const std::uint16_t bits = dib.info[14] | (dib.info[15] << 8);
+    Check(Get32(dib.info, 0) == kDibHeaderSize);
+    Check(Get32(dib.info, 8) == static_cast<std::uint32_t>(layout->height));
+    Check(Get32(dib.info, 16) == 0);
+    const auto bits = static_cast<std::uint16_t>(Get16(dib.info, 14));
     Check(bits == 1 || bits == 4 || bits == 8 || bits == 24);
     const auto rows = static_cast<std::size_t>(DibStride(layout->width, bits)) * layout->height;
     if (dib.pixels.empty())

@@ -2,6 +2,7 @@
 
 #include "ImagingTestUtil.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/WholeFile.h"
 
 #include <gtest/gtest.h>
 
@@ -112,12 +113,12 @@ TEST(SaveBitmapFile, FewerThanEightBitsIsRefusedBeforeAnyFileIsTouched)
     const std::string existing = dir.File("WALLTMP.bmp", "old wallpaper");
     const std::vector<unsigned char> bits = Pattern(64);
     for (int bitCount : {1, 4}) {
-        EXPECT_EQ(FailureText([&] {
+        EXPECT_EQ(FailureText<MakerFailure>([&] {
                       CWallpaperMaker::SaveBitmapFile(existing, Header(8, 8, bitCount),
                                                       bits.data());
                   }),
                   "not support less than 8bit");
-        EXPECT_EQ(FailureText([&] {
+        EXPECT_EQ(FailureText<MakerFailure>([&] {
                       CWallpaperMaker::SaveBitmapFile(dir / "new.bmp", Header(8, 8, bitCount),
                                                       bits.data());
                   }),
@@ -132,7 +133,7 @@ TEST(SaveBitmapFile, MissingFolderFailsCreateFile)
 {
     TempDir dir;
     const std::vector<unsigned char> bits = Pattern(16);
-    EXPECT_EQ(FailureText([&] {
+    EXPECT_EQ(FailureText<MakerFailure>([&] {
                   CWallpaperMaker::SaveBitmapFile(dir / "missing\\WALLTMP.bmp",
                                                   Header(1, 4, 24), bits.data());
               }),
@@ -154,7 +155,7 @@ TEST(SaveBitmapFile, FailedWriteLeavesTheTargetUntouched)
     TempDir dir;
     const std::string target = dir.File("WALLTMP.bmp", "old wallpaper");
     const NoAccessPage unreadable;
-    EXPECT_EQ(FailureText([&] {
+    EXPECT_EQ(FailureText<MakerFailure>([&] {
                   CWallpaperMaker::SaveBitmapFile(target, Header(16, 16, 24), unreadable.get());
               }),
               "failed WriteBitmap");
@@ -170,7 +171,7 @@ TEST(SaveBitmapFile, TargetThatCannotBeReplacedStaysAsItWas)
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_TRUE(held);
     const std::vector<unsigned char> bits = Pattern(4);
-    EXPECT_EQ(FailureText([&] {
+    EXPECT_EQ(FailureText<MakerFailure>([&] {
                   CWallpaperMaker::SaveBitmapFile(target, Header(1, 1, 24), bits.data());
               }),
               "failed CreateFile");
@@ -187,9 +188,9 @@ TEST(SaveBitmapFile, TwoWritersAtOnceBothSucceed)
     auto write = [&] {
         int failures = 0;
         for (int i = 0; i < 100; ++i) {
-            failures += FailureText([&] {
+            failures += FailureText<MakerFailure>([&] {
                 CWallpaperMaker::SaveBitmapFile(target, Header(300, 200, 24), bits.data());
-            }) != "(no failure)";
+            }) != "(nothing thrown)";
         }
         return failures;
     };
@@ -214,10 +215,10 @@ TEST(SaveBitmapFile, TargetReadForAMomentIsReplacedOnceLetGo)
         held.reset();
     });
     const std::vector<unsigned char> bits = Pattern(4);
-    EXPECT_EQ(FailureText([&] {
+    EXPECT_EQ(FailureText<MakerFailure>([&] {
                   CWallpaperMaker::SaveBitmapFile(target, Header(1, 1, 24), bits.data());
               }),
-              "(no failure)");
+              "(nothing thrown)");
     reader.join();
     EXPECT_EQ(ReadWholeFile(target).size(), 58u);
 }
@@ -226,12 +227,12 @@ TEST(SaveBitmapFile, SizesBeyondThirtyTwoBitsAreRefused)
 {
     TempDir dir;
     const unsigned char bits[4] = {};
-    EXPECT_EQ(FailureText([&] {
+    EXPECT_EQ(FailureText<MakerFailure>([&] {
                   CWallpaperMaker::SaveBitmapFile(dir / "out.bmp", Header(70000, 70000, 24),
                                                   bits);
               }),
               "invalid bitmap size");
-    EXPECT_EQ(FailureText([&] {
+    EXPECT_EQ(FailureText<MakerFailure>([&] {
                   CWallpaperMaker::SaveBitmapFile(dir / "out.bmp", Header(-5, 5, 24), bits);
               }),
               "invalid bitmap size");

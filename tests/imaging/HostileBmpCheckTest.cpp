@@ -1,4 +1,5 @@
 #include "imaging/BmpFileCheck.h"
+#include "tests/support/Bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -6,12 +7,6 @@
 #include <string>
 
 namespace {
-
-void Put32(std::string& b, std::size_t at, std::uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        b[at + i] = static_cast<char>(v >> (8 * i));
-}
 
 // A w x h BMP of bits per pixel with a full colour table at 8 bits or fewer.
 std::string Bmp(std::int32_t width, std::int32_t height, int bits)

@@ -7,6 +7,7 @@
 #include "tests/imaging/HostileImages.h"
 #include "tests/imaging/ImagingTestUtil.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/WholeFile.h"
 #include "win32/Directory.h"
 
 #include <gtest/gtest.h>
@@ -62,7 +63,7 @@ protected:
             dir.File("WALLTMP.bmp", previous);
             const auto start = std::chrono::steady_clock::now();
             CImageLoader loader(plugins);
-            const std::string text = FailureText([&] {
+            const std::string text = FailureText<MakerFailure>([&] {
                 if (fitted)
                     loader.MakeFittedWallpaper(dir / name, target, RECT{0, 0, 1280, 1024});
                 else
@@ -76,7 +77,7 @@ protected:
             }
             ++outcomes[text];
             const std::string written = ReadWholeFile(target);
-            if (text == "(no failure)") {
+            if (text == "(nothing thrown)") {
                 EXPECT_TRUE(WellFormedBmp(written));
             } else {
                 EXPECT_FALSE(text.empty());

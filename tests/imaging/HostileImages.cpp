@@ -1,26 +1,11 @@
 #include "tests/imaging/HostileImages.h"
-#include "tests/imaging/TestPng.h"
+#include "tests/support/Bytes.h"
+#include "tests/support/TestBmp.h"
+#include "tests/support/TestPng.h"
+#include "tests/support/WholeFile.h"
 
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
-
-namespace {
-
-void Put32(std::string& b, std::size_t at, std::uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        b[at + i] = static_cast<char>(v >> (8 * i));
-}
-
-void Put16(std::string& b, std::size_t at, std::uint16_t v)
-{
-    b[at] = static_cast<char>(v);
-    b[at + 1] = static_cast<char>(v >> 8);
-}
-
-}  // namespace
 
 std::string SmallPng()
 {
@@ -58,8 +43,7 @@ std::string PaletteBmp()
 
 std::string ReadFixture(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string bytes = ReadWholeFile(path);
     if (bytes.empty())
         throw std::runtime_error("no fixture " + path);
     return bytes;
@@ -106,27 +90,9 @@ void AddDamaged(std::vector<HostileImage>& out, const std::string& stem, const s
 
 std::string PatternBmp(int width, int height)
 {
-    const int stride = (width * 3 + 3) & ~3;
-    std::string file(54 + static_cast<std::size_t>(stride) * height, '\0');
-    file[0] = 'B';
-    file[1] = 'M';
-    Put32(file, 2, static_cast<std::uint32_t>(file.size()));
-    Put32(file, 10, 54);
-    Put32(file, 14, 40);
-    Put32(file, 18, static_cast<std::uint32_t>(width));
-    Put32(file, 22, static_cast<std::uint32_t>(height));
-    Put16(file, 26, 1);
-    Put16(file, 28, 24);
-    Put32(file, 34, static_cast<std::uint32_t>(stride) * height);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const std::size_t at = 54 + static_cast<std::size_t>(height - 1 - y) * stride + x * 3;
-            file[at] = '\x80';
-            file[at + 1] = static_cast<char>(y * 5);
-            file[at + 2] = static_cast<char>(x * 7);
-        }
-    }
-    return file;
+    return Bmp24(width, height, [](int x, int y) {
+        return (x * 7 & 0xFFu) << 16 | (y * 5 & 0xFFu) << 8 | 0x80;
+    });
 }
 
 std::vector<HostileImage> HostileImageCorpus(const std::string& fixtureFolder)

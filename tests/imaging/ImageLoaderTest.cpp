@@ -3,6 +3,7 @@
 #include "ImagingTestUtil.h"
 #include "imaging/ImageType.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/WholeFile.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,7 @@ TEST(ImageLoader, OtherTypesWithoutPluginsAreUnsupported)
     CImageLoader loader(nullptr);
     for (const std::string name : {"photo.png", "photo.jpeg", "noextension"}) {
         const std::string path = dir.File(name, "data");
-        EXPECT_EQ(FailureText([&] { loader.Load(path); }), "サポートしていないフォーマットです");
+        EXPECT_EQ(FailureText<MakerFailure>([&] { loader.Load(path); }), "サポートしていないフォーマットです");
         EXPECT_FALSE(loader.IsLoaded());
     }
 }
@@ -29,11 +30,12 @@ TEST(ImageLoader, FailedSecondLoadLeavesTheLoaderEmpty)
     CImageLoader loader(nullptr);
     loader.Load(FixturePath("quad.bmp"));
     EXPECT_TRUE(loader.IsLoaded());
-    EXPECT_EQ(FailureText([&] { loader.Load(dir / "missing.gif"); }), "failed open file");
+    EXPECT_EQ(FailureText<MakerFailure>([&] { loader.Load(dir / "missing.gif"); }),
+              "failed open file");
     EXPECT_FALSE(loader.IsLoaded());
 
     loader.Load(FixturePath("quad.gif"));
-    EXPECT_EQ(FailureText([&] { loader.Load(dir / "other.png"); }),
+    EXPECT_EQ(FailureText<MakerFailure>([&] { loader.Load(dir / "other.png"); }),
               "サポートしていないフォーマットです");
     EXPECT_FALSE(loader.IsLoaded());
 }
@@ -68,7 +70,7 @@ TEST(ImageLoader, PreviewPaintsGreyEvenWhenLoadingFails)
     TempDir dir;
     const Canvas canvas(180, 135);
     CImageLoader loader(nullptr);
-    EXPECT_EQ(FailureText([&] {
+    EXPECT_EQ(FailureText<MakerFailure>([&] {
                   loader.DrawPreview(dir / "missing.jpg", canvas.Dc(), RECT{0, 0, 180, 135});
               }),
               "failed open file");

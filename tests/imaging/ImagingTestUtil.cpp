@@ -1,15 +1,9 @@
 #include "ImagingTestUtil.h"
 
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
-#include <stdexcept>
+#include "tests/support/Bytes.h"
 
-std::string ReadWholeFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+#include <cstdlib>
+#include <stdexcept>
 
 bool FileExists(const std::string& path)
 {
@@ -27,10 +21,7 @@ std::string FixturePath(const std::string& name)
 
 std::int32_t BmpField32(const std::string& file, std::size_t offset)
 {
-    std::uint32_t value = 0;
-    for (int i = 3; i >= 0; --i)
-        value = value << 8 | static_cast<unsigned char>(file.at(offset + i));
-    return static_cast<std::int32_t>(value);
+    return static_cast<std::int32_t>(Get32(file, offset));
 }
 
 Rgb BmpPixel(const std::string& file, int x, int y)

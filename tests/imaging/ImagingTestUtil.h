@@ -1,6 +1,7 @@
 #pragma once
-// Helpers of the imaging tests: failure texts, files, fixtures and BMP pixels.
+// Helpers of the imaging tests: failure kinds, files, fixtures and BMP pixels.
 #include "imaging/WallpaperMaker.h"
+#include "tests/support/FailureText.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -8,19 +9,10 @@
 #include <cstdint>
 #include <string>
 
-// The text of the CWallpaperException that action throws, or "(no failure)".
-template <typename Action>
-std::string FailureText(Action action)
-{
-    try {
-        action();
-    } catch (const CWallpaperMaker::CWallpaperException& e) {
-        return e.Message();
-    }
-    return "(no failure)";
-}
+// The one kind of failure a wallpaper change catches: FailureText<MakerFailure> lets any
+// other kind escape and fail the test.
+using MakerFailure = CWallpaperMaker::CWallpaperException;
 
-std::string ReadWholeFile(const std::string& path);
 bool FileExists(const std::string& path);
 
 // A committed fixture, copied beside the test program at build time.

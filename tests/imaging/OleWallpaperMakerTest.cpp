@@ -2,6 +2,7 @@
 
 #include "ImagingTestUtil.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/WholeFile.h"
 #include "win32/GdiGuards.h"
 
 #include <gtest/gtest.h>
@@ -137,16 +138,19 @@ TEST(OleWallpaperMaker, UndecodableDataFailsOleLoad)
 {
     TempDir dir;
     const std::string text = dir.File("notes.jpg", "these are not the pixels you are looking for");
-    EXPECT_EQ(FailureText([&] { COleWallpaperMaker picture(text); }), "failed ole load");
+    EXPECT_EQ(FailureText<MakerFailure>([&] { COleWallpaperMaker picture(text); }),
+              "failed ole load");
     const std::string empty = dir.File("empty.gif", "");
-    EXPECT_EQ(FailureText([&] { COleWallpaperMaker picture(empty); }), "failed ole load");
+    EXPECT_EQ(FailureText<MakerFailure>([&] { COleWallpaperMaker picture(empty); }),
+              "failed ole load");
 }
 
 TEST(OleWallpaperMaker, MissingFileOrFolderFailsOpenFile)
 {
     TempDir dir;
-    EXPECT_EQ(FailureText([&] { COleWallpaperMaker picture(dir / "missing.jpg"); }),
+    EXPECT_EQ(FailureText<MakerFailure>([&] { COleWallpaperMaker picture(dir / "missing.jpg"); }),
               "failed open file");
     const std::string folder = dir.Folder("x.jpg");
-    EXPECT_EQ(FailureText([&] { COleWallpaperMaker picture(folder); }), "failed open file");
+    EXPECT_EQ(FailureText<MakerFailure>([&] { COleWallpaperMaker picture(folder); }),
+              "failed open file");
 }

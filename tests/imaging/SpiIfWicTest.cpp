@@ -1,7 +1,9 @@
 #include "imaging/SpiManager.h"
 #include "imaging/SpiWallpaperMaker.h"
 #include "tests/imaging/SpiTestSupport.h"
-#include "tests/imaging/TestPng.h"
+#include "tests/support/Bytes.h"
+#include "tests/support/FailureText.h"
+#include "tests/support/TestPng.h"
 
 #include <gtest/gtest.h>
 
@@ -9,16 +11,6 @@
 #include <thread>
 
 namespace {
-
-std::string Le16(std::uint16_t v)
-{
-    return {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
-}
-
-std::string Le32(std::uint32_t v)
-{
-    return Le16(static_cast<std::uint16_t>(v)) + Le16(static_cast<std::uint16_t>(v >> 16));
-}
 
 // Uncompressed 8-bit RGB in one strip.
 std::string Tiff(std::uint16_t width, std::uint16_t height, const std::string& rgb)
@@ -113,16 +105,16 @@ TEST_F(SpiIfWicTest, TruncatedOrCorruptPicturesFailCleanly)
 {
     const std::string png = Png(2, 2, kRgba);
     const std::string truncated = dir.File("truncated.png", png.substr(0, 40));
-    EXPECT_EQ(ThrownBy([&] { CSpiWallpaperMaker maker(truncated, manager); }),
+    EXPECT_EQ(FailureText([&] { CSpiWallpaperMaker maker(truncated, manager); }),
               "Failed Spi Load Picture");
     std::string scrambled = png;
     for (std::size_t i = 16; i < scrambled.size(); ++i)
         scrambled[i] = static_cast<char>(scrambled[i] ^ 0x5A);
     const std::string corrupt = dir.File("corrupt.png", scrambled);
-    EXPECT_EQ(ThrownBy([&] { CSpiWallpaperMaker maker(corrupt, manager); }),
+    EXPECT_EQ(FailureText([&] { CSpiWallpaperMaker maker(corrupt, manager); }),
               "Failed Spi Load Picture");
     const std::string headOnly = dir.File("head.png", png.substr(0, 8));
-    EXPECT_EQ(ThrownBy([&] { CSpiWallpaperMaker maker(headOnly, manager); }),
+    EXPECT_EQ(FailureText([&] { CSpiWallpaperMaker maker(headOnly, manager); }),
               "Failed Spi Load Picture");
 }
 
@@ -134,11 +126,11 @@ TEST_F(SpiIfWicTest, LeavesTheCallersComAsItFoundIt)
     std::string decoded;
     std::string decodedInMta;
     std::thread([&] {
-        decoded = ThrownBy([&] { CSpiWallpaperMaker maker(path, manager); });
+        decoded = FailureText([&] { CSpiWallpaperMaker maker(path, manager); });
         // Our own apartment was undone: a different one can be entered.
         afterUninitialised = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
         if (SUCCEEDED(afterUninitialised)) {
-            decodedInMta = ThrownBy([&] { CSpiWallpaperMaker again(path, manager); });
+            decodedInMta = FailureText([&] { CSpiWallpaperMaker again(path, manager); });
             afterMultithreaded = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
             CoUninitialize();
             CoUninitialize();

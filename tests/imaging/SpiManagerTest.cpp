@@ -3,6 +3,7 @@
 #include "imaging/WallpaperMaker.h"
 #include "tests/imaging/SpiTestSupport.h"
 #include "tests/plugins/TestPictureFormat.h"
+#include "tests/support/FailureText.h"
 #include "tests/support/MessageBoxWatcher.h"
 
 #include <gtest/gtest.h>
@@ -32,11 +33,11 @@ TEST(CSpiManager, RefusesAFolderWithoutPlugins)
 {
     TempDir dir;
     dir.File("readme.txt");
-    EXPECT_EQ(ThrownBy([&] { CSpiManager manager(dir.Path()); }), "plugin not found");
-    EXPECT_EQ(ThrownBy([&] { CSpiManager manager(dir / "missing"); }), "plugin not found");
+    EXPECT_EQ(FailureText([&] { CSpiManager manager(dir.Path()); }), "plugin not found");
+    EXPECT_EQ(FailureText([&] { CSpiManager manager(dir / "missing"); }), "plugin not found");
     const std::string onlyBad = MakePluginFolder(dir, {"bad.spi", "nogetpicture.spi"});
-    EXPECT_EQ(ThrownBy([&] { CSpiManager manager(onlyBad); }), "plugin not found");
-    EXPECT_EQ(ThrownBy([] { CSpiManager manager(""); }), "plugin not found")
+    EXPECT_EQ(FailureText([&] { CSpiManager manager(onlyBad); }), "plugin not found");
+    EXPECT_EQ(FailureText([] { CSpiManager manager(""); }), "plugin not found")
         << "the empty text must not list the drive's root";
 }
 
@@ -44,9 +45,9 @@ TEST(CSpi, NamesTheMissingEntryPoint)
 {
     TempDir dir;
     const std::string folder = MakePluginFolder(dir, {"bad.spi", "nogetpicture.spi"});
-    EXPECT_EQ(ThrownBy([&] { CSpi spi(folder + "\\bad.spi"); }),
+    EXPECT_EQ(FailureText([&] { CSpi spi(folder + "\\bad.spi"); }),
               "failed LoadLibrary(CSpi::CSpi)");
-    EXPECT_EQ(ThrownBy([&] { CSpi spi(folder + "\\nogetpicture.spi"); }),
+    EXPECT_EQ(FailureText([&] { CSpi spi(folder + "\\nogetpicture.spi"); }),
               folder + "\\nogetpicture.spi not support <GetPicture>");
 }
 
@@ -65,7 +66,7 @@ TEST(CSpi, CopyHoldsItsOwnReferenceAndReleaseIsIdempotent)
         EXPECT_EQ(copy.IsSupported(path, head.data()), 1);
         copy.Release();
         EXPECT_EQ(GetModuleHandleA(path.c_str()), nullptr);
-        EXPECT_EQ(ThrownBy([&] { CSpi again(copy); }), "failed LoadLibrary(CSpi::CSpi(CSpi&)");
+        EXPECT_EQ(FailureText([&] { CSpi again(copy); }), "failed LoadLibrary(CSpi::CSpi(CSpi&)");
     }
 }
 
@@ -95,9 +96,9 @@ TEST(CSpiManager, CachesAcceptancesByExtensionOnly)
     UniqueLocal info;
     UniqueLocal pixels;
     dir.File("b.PIC", "This is no picture at all.");
-    EXPECT_EQ(ThrownBy([&] { manager.LoadPicture(dir / "b.PIC", info, pixels); }),
+    EXPECT_EQ(FailureText([&] { manager.LoadPicture(dir / "b.PIC", info, pixels); }),
               "Failed Spi Load Picture");
-    EXPECT_EQ(ThrownBy([&] { manager.LoadPicture(dir / "x.none", info, pixels); }),
+    EXPECT_EQ(FailureText([&] { manager.LoadPicture(dir / "x.none", info, pixels); }),
               "invalid format");
 
     // A refusal is not cached: the same extension is asked again and may be accepted.
@@ -131,7 +132,7 @@ TEST(CSpiManager, LoadPictureReportsUnreadableFiles)
     ASSERT_EQ(manager.FindPlugin(dir.File("a.pic", kPicture)), 0);
     UniqueLocal info;
     UniqueLocal pixels;
-    EXPECT_EQ(ThrownBy([&] { manager.LoadPicture(dir / "gone.pic", info, pixels); }),
+    EXPECT_EQ(FailureText([&] { manager.LoadPicture(dir / "gone.pic", info, pixels); }),
               "Failed File Open");
     manager.LoadPicture(dir / "a.pic", info, pixels);
     EXPECT_TRUE(info);
@@ -151,7 +152,7 @@ TEST(SpiManagerLoading, PluginsDecideOtherTypesAndLeaveWithTheirManager)
     EXPECT_TRUE(IsSupportedImage(dir / "missing.JPG", plugins.get())) << "OLE types need no file";
     EXPECT_FALSE(IsSupportedImage(dir / "missing.png", plugins.get()));
 
-    EXPECT_EQ(ThrownBy([&] { LoadSpiManager(dir / "nowhere"); }), "plugin not found");
+    EXPECT_EQ(FailureText([&] { LoadSpiManager(dir / "nowhere"); }), "plugin not found");
     plugins.reset();
     EXPECT_EQ(GetModuleHandleA((folder + "\\tpic2.spi").c_str()), nullptr);
 }

@@ -1,4 +1,5 @@
 #include "imaging/SpiPicture.h"
+#include "tests/support/Bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -11,17 +12,6 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-void Put32(Bytes& b, std::size_t at, std::uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
-}
-
-std::uint32_t Get32(const Bytes& b, std::size_t at)
-{
-    return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (std::uint32_t{b[at + 3]} << 24);
-}
-
 // A BITMAPINFOHEADER of headerSize bytes followed by extra zero bytes (table or masks).
 Bytes Info(std::int32_t width, std::int32_t height, std::uint16_t bits,
            std::uint32_t compression = 0, std::uint32_t clrUsed = 0, std::size_t extra = 0,
@@ -32,8 +22,7 @@ Bytes Info(std::int32_t width, std::int32_t height, std::uint16_t bits,
     Put32(b, 4, static_cast<std::uint32_t>(width));
     Put32(b, 8, static_cast<std::uint32_t>(height));
     b[12] = 1;
-    b[14] = static_cast<std::uint8_t>(bits);
-    b[15] = static_cast<std::uint8_t>(bits >> 8);
+    Put16(b, 14, bits);
     Put32(b, 16, compression);
     Put32(b, 32, clrUsed);
     return b;
@@ -192,9 +181,8 @@ TEST(NormalizeSpiPicture, WideBitFieldsKeepTheirTopEightBits)
     Put32(fields, 44, 0x000FFC00);
     Put32(fields, 48, 0x000003FF);
     const std::uint32_t pixel = (0x3FFu << 20) | (0x200u << 10) | 0x003u;
-    const Bytes pixels = {static_cast<std::uint8_t>(pixel), static_cast<std::uint8_t>(pixel >> 8),
-                          static_cast<std::uint8_t>(pixel >> 16),
-                          static_cast<std::uint8_t>(pixel >> 24)};
+    Bytes pixels(4);
+    Put32(pixels, 0, pixel);
     const auto layout = Check(fields, pixels.size());
     ASSERT_TRUE(layout);
     EXPECT_EQ(NormalizeSpiPicture(*layout, fields.data(), pixels.data()).pixels,

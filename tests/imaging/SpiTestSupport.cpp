@@ -1,9 +1,10 @@
 #include "tests/imaging/SpiTestSupport.h"
 
+#include "tests/plugins/TestPictureFormat.h"
+#include "tests/support/WholeFile.h"
+#include "win32/Directory.h"
 #include "win32/Exception.h"
 #include "win32/UniqueHandle.h"
-#include "tests/plugins/TestPictureFormat.h"
-#include "win32/Directory.h"
 
 #include <stdexcept>
 
@@ -58,39 +59,10 @@ int OffersSeen(const std::string& pluginPath, std::string* lastHead)
     return count;
 }
 
-std::string ReadWholeFile(const std::string& path)
-{
-    const UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                      OPEN_EXISTING, 0, nullptr));
-    if (!file)
-        return std::string();
-    std::string bytes(GetFileSize(file.get(), nullptr), '\0');
-    DWORD read = 0;
-    ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-    bytes.resize(read);
-    return bytes;
-}
-
-std::string ThrownBy(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const CException& e) {
-        return e.Message();
-    }
-    return "(nothing thrown)";
-}
-
 BmpFile::BmpFile(const std::string& path) : bytes(ReadWholeFile(path))
 {
     if (bytes.size() < 54 || bytes.compare(0, 2, "BM") != 0)
         throw std::runtime_error("not a BMP file: " + path);
-}
-
-std::uint32_t BmpFile::U32(std::size_t at) const
-{
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data() + at);
-    return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
 }
 
 std::uint32_t BmpFile::Pixel(int x, int y) const

@@ -1,12 +1,12 @@
 #pragma once
 // Shared by the plug-in host's tests: plug-in folders made from the built test plug-ins,
 // pictures in the test plug-ins' format, and BMP files read back.
+#include "tests/support/Bytes.h"
 #include "tests/support/TempDir.h"
 
 #include <windows.h>
 
 #include <cstdint>
-#include <functional>
 #include <initializer_list>
 #include <string>
 
@@ -26,15 +26,10 @@ std::string TestPictureBytes(const char* magic, const std::string& info, const s
 // IsSupported calls seen by a loaded test plug-in, and the last head block it was offered.
 int OffersSeen(const std::string& pluginPath, std::string* lastHead = nullptr);
 
-std::string ReadWholeFile(const std::string& path);
-
-// The text of the CException the action throws, or "(nothing thrown)".
-std::string ThrownBy(const std::function<void()>& action);
-
 // A BMP file read back.
 struct BmpFile {
     explicit BmpFile(const std::string& path);
-    std::uint32_t U32(std::size_t at) const;
+    std::uint32_t U32(std::size_t at) const { return Get32(bytes, at); }
     std::int32_t Width() const { return static_cast<std::int32_t>(U32(18)); }
     std::int32_t Height() const { return static_cast<std::int32_t>(U32(22)); }
     int BitCount() const { return static_cast<unsigned char>(bytes[28]); }

@@ -4,6 +4,8 @@
 #include "imaging/SpiWallpaperMaker.h"
 #include "tests/imaging/SpiTestSupport.h"
 #include "tests/plugins/TestPictureFormat.h"
+#include "tests/support/Bytes.h"
+#include "tests/support/FailureText.h"
 #include "win32/GdiGuards.h"
 
 #include <gtest/gtest.h>
@@ -22,8 +24,7 @@ constexpr RECT kOwnSize = {0, 0, 3, 2};
 
 std::string Quad(std::uint32_t rgb)
 {
-    return {static_cast<char>(rgb & 0xFF), static_cast<char>((rgb >> 8) & 0xFF),
-            static_cast<char>((rgb >> 16) & 0xFF), '\0'};
+    return Le32(rgb & 0xFFFFFF);
 }
 
 std::string Palette(int entries)
@@ -32,11 +33,6 @@ std::string Palette(int entries)
     for (int i = 0; i < entries; ++i)
         table += Quad(i < 6 ? kColours[i] : 0x404040);
     return table;
-}
-
-std::string Le16(std::uint16_t v)
-{
-    return {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
 }
 
 std::uint16_t To555(std::uint32_t rgb)
@@ -105,7 +101,7 @@ protected:
     std::string LoadFailure(const std::string& info, const std::string& pixels)
     {
         const std::string path = Picture("fault.tp", info, pixels);
-        return ThrownBy([&] { CSpiWallpaperMaker maker(path, manager); });
+        return FailureText([&] { CSpiWallpaperMaker maker(path, manager); });
     }
 };
 
@@ -145,7 +141,7 @@ TEST_F(SpiWallpaperMakerTest, EveryDepthOfEightBitsOrMoreIsWrittenAtItsOwnSize)
         const std::string out = dir / "own.bmp";
         DeleteFileA(out.c_str());
         if (depth.bits < 8) {
-            EXPECT_EQ(ThrownBy([&] { maker.WriteBitmap(out); }), "not support less than 8bit");
+            EXPECT_EQ(FailureText([&] { maker.WriteBitmap(out); }), "not support less than 8bit");
             continue;
         }
         maker.WriteBitmap(out);
@@ -173,8 +169,7 @@ TEST_F(SpiWallpaperMakerTest, TopDownPicturesComeOutUpright)
     for (const Depth& depth : EveryDepth()) {
         SCOPED_TRACE(depth.bits);
         std::string info = depth.info;
-        const std::int32_t up = -2;
-        info.replace(8, 4, reinterpret_cast<const char*>(&up), 4);
+        Put32(info, 8, static_cast<std::uint32_t>(-2));
         const CSpiWallpaperMaker maker(Picture("p.tp", info, depth.top + depth.bottom), manager);
         EXPECT_EQ(maker.Height(), 2);
         maker.WriteFittedBitmap(dir / "fitted.bmp", kOwnSize);
@@ -188,7 +183,7 @@ TEST_F(SpiWallpaperMakerTest, SixteenBitFieldsAreHonoured)
 {
     std::string masks;
     for (std::uint32_t mask : {0xF800u, 0x07E0u, 0x001Fu})
-        masks += std::string(reinterpret_cast<const char*>(&mask), 4);
+        masks += Le32(mask);
     // 5-6-5: pure red, pure green, then green 1 of 6 bits (→ 4).
     const std::string row = Le16(0xF800) + Le16(0x07E0) + Le16(0x0020) + std::string(2, '\0');
     const CSpiWallpaperMaker maker(
@@ -245,15 +240,15 @@ TEST(SpiImageLoader, FrontDoorHandsPluginFilesToTheCurrentManager)
     const std::string folder = MakePluginFolder(dir, {"tpic1.spi"});
     const std::string picture = dir.File(
         "p.tp", TestPictureBytes(kFirstMagic, InfoBlock(1, 1, 24), std::string("\3\2\1\0", 4)));
-    EXPECT_EQ(ThrownBy([&] { CImageLoader(nullptr).Load(picture); }),
+    EXPECT_EQ(FailureText([&] { CImageLoader(nullptr).Load(picture); }),
               "サポートしていないフォーマットです");
     const std::unique_ptr<CSpiManager> plugins = LoadSpiManager(folder);
     CImageLoader loader(plugins.get());
     loader.MakeWallpaper(picture, dir / "out.bmp");
     EXPECT_EQ(BmpFile(dir / "out.bmp").Pixel(0, 0), 0x010203u);
     dir.File("q.tp", "garbage");
-    EXPECT_EQ(ThrownBy([&] { loader.Load(dir / "q.tp"); }), "Failed Spi Load Picture");
+    EXPECT_EQ(FailureText([&] { loader.Load(dir / "q.tp"); }), "Failed Spi Load Picture");
     EXPECT_FALSE(loader.IsLoaded());
-    EXPECT_EQ(ThrownBy([&] { loader.Load(dir / "r.unknown"); }),
+    EXPECT_EQ(FailureText([&] { loader.Load(dir / "r.unknown"); }),
               "サポートしていないフォーマットです");
 }

@@ -26,7 +26,6 @@ endif()
 if(WIN32)
   tessel_test(spi_tests
     imaging/SpiIfWicTest.cpp
-    imaging/TestPng.cpp
     imaging/SpiManagerTest.cpp
     imaging/SpiOptionsTest.cpp
     imaging/SpiTestSupport.cpp
@@ -37,7 +36,6 @@ endif()
 if(WIN32)
   tessel_test(imaging_hostile_tests
     imaging/HostileImages.cpp
-    imaging/TestPng.cpp
     imaging/HostileImageTest.cpp
     imaging/ImagingTestUtil.cpp
   )

@@ -72,7 +72,8 @@ TEST(CreateDib24, EmptyOrHugeSizesFail)
     BITMAPINFO info;
     void* bits = nullptr;
     for (const auto& size : {std::array<int, 2>{0, 10}, {10, 0}, {-4, 4}, {70000, 70000}}) {
-        EXPECT_EQ(FailureText([&] { CWallpaperMaker::CreateDib24(info, bits, size[0], size[1]); }),
+        EXPECT_EQ(FailureText<MakerFailure>(
+                      [&] { CWallpaperMaker::CreateDib24(info, bits, size[0], size[1]); }),
                   "failed DIB create");
     }
 }
@@ -113,19 +114,21 @@ TEST(FitToDesktop, EmptyOrImpossibleSizesAreRefusedBeforeReadingPixels)
     void* bits = nullptr;
     const RECT desktop{0, 0, 1280, 1024};
     // No pixels are passed: a refusal must come before any is read.
-    EXPECT_EQ(FailureText([&] { FakeMaker(0, 10).FitToDesktop(info, bits, nullptr, desktop); }),
+    EXPECT_EQ(FailureText<MakerFailure>(
+                  [&] { FakeMaker(0, 10).FitToDesktop(info, bits, nullptr, desktop); }),
               "invalid picture size");
-    EXPECT_EQ(FailureText([&] { FakeMaker(10, -3).FitToDesktop(info, bits, nullptr, desktop); }),
+    EXPECT_EQ(FailureText<MakerFailure>(
+                  [&] { FakeMaker(10, -3).FitToDesktop(info, bits, nullptr, desktop); }),
               "invalid picture size");
-    EXPECT_EQ(FailureText([&] {
+    EXPECT_EQ(FailureText<MakerFailure>([&] {
                   FakeMaker(70000, 70000).FitToDesktop(info, bits, nullptr, desktop);
               }),
               "invalid picture size");
-    EXPECT_EQ(FailureText([&] {
+    EXPECT_EQ(FailureText<MakerFailure>([&] {
                   FakeMaker(10, 10).FitToDesktop(info, bits, nullptr, RECT{5, 5, 5, 100});
               }),
               "invalid desktop size");
-    EXPECT_EQ(FailureText([&] {
+    EXPECT_EQ(FailureText<MakerFailure>([&] {
                   FakeMaker(10, 10).FitToDesktop(info, bits, nullptr, RECT{0, 100, 100, 0});
               }),
               "invalid desktop size");
@@ -162,7 +165,8 @@ TEST(DrawPreview, EmptyPictureIsRefusedAfterTheGreyFill)
 {
     const Canvas canvas(180, 135);
     const FakeMaker picture(0, 0);
-    EXPECT_EQ(FailureText([&] { picture.DrawPreview(canvas.Dc(), RECT{0, 0, 180, 135}); }),
+    EXPECT_EQ(FailureText<MakerFailure>(
+                  [&] { picture.DrawPreview(canvas.Dc(), RECT{0, 0, 180, 135}); }),
               "invalid picture size");
     EXPECT_TRUE(picture.renders.empty());
     EXPECT_TRUE(ColourNear(canvas.Pixel(90, 67), kLightGrey, 0));

@@ -3,6 +3,8 @@
 // as the plug-in hands it out (a BITMAPINFOHEADER naming width, height and bit depth, and
 // whatever follows it), then the pixel block; each block preceded by its length, 32-bit
 // little-endian. Passing blocks through unchanged lets a test hand the host any output.
+#include "tests/support/Bytes.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -20,20 +22,10 @@ struct Blocks {
     std::uint32_t pixelSize = 0;
 };
 
-inline void AppendLength(std::string& out, std::uint32_t n)
-{
-    for (int i = 0; i < 4; ++i)
-        out.push_back(static_cast<char>((n >> (8 * i)) & 0xFF));
-}
-
 inline std::string Encode(const char* magic, const std::string& info, const std::string& pixels)
 {
-    std::string out(magic, 4);
-    AppendLength(out, static_cast<std::uint32_t>(info.size()));
-    out += info;
-    AppendLength(out, static_cast<std::uint32_t>(pixels.size()));
-    out += pixels;
-    return out;
+    return std::string(magic, 4) + Le32(static_cast<std::uint32_t>(info.size())) + info
+           + Le32(static_cast<std::uint32_t>(pixels.size())) + pixels;
 }
 
 // False when data does not start with magic or a block runs past size.
@@ -42,8 +34,7 @@ inline bool Decode(const char* data, std::size_t size, const char* magic, Blocks
     auto length = [&](std::size_t at, std::uint32_t& n) {
         if (at + 4 > size)
             return false;
-        const auto* p = reinterpret_cast<const unsigned char*>(data + at);
-        n = p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+        n = Get32(data + at);
         return true;
     };
     if (size < 4 || std::memcmp(data, magic, 4) != 0 || !length(4, blocks.infoSize)

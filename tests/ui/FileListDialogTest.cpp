@@ -1,4 +1,5 @@
 #include "resources/DialogIds.h"
+#include "tests/support/TestBmp.h"
 #include "tests/ui/UiFixture.h"
 #include "ui/FileListDialog.h"
 #include "win32/GdiGuards.h"
@@ -20,8 +21,8 @@ protected:
     FileListDialogTest()
     {
         folder = temp.Folder("pictures");
-        temp.File("pictures\\b.bmp", SolidBitmap(8, 6, RGB(0, 0, 255)));
-        temp.File("pictures\\a.bmp", SolidBitmap(8, 6, kRed));
+        temp.File("pictures\\b.bmp", SolidBmp(8, 6, 0x0000FF));
+        temp.File("pictures\\a.bmp", SolidBmp(8, 6, 0xFF0000));
         temp.File("pictures\\notes.txt", "text");
         temp.File("pictures\\broken.jpg", "not a picture");
         engine->SetTmpPath(temp.Folder("tmp"));

@@ -67,8 +67,9 @@ TEST_F(UiTest, HostilePicturesInThePreviewEndInTheirTextOrAPicture)
             return false;
         const std::string& name = names.at(line);
         SCOPED_TRACE(name);
-        EXPECT_EQ(shown.empty() ? "(no failure)" : shown,
-                  FailureText([&] { CImageLoader(engine->spi.Plugins()).Load(folder + "\\" + name); }));
+        EXPECT_EQ(shown.empty() ? "(nothing thrown)" : shown,
+                  FailureText<MakerFailure>(
+                      [&] { CImageLoader(engine->spi.Plugins()).Load(folder + "\\" + name); }));
         EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_FILELIST_PREVIEW) == BST_CHECKED, shown.empty());
         ++outcomes[shown.empty() ? "(preview)" : shown];
         if (++line < names.size())

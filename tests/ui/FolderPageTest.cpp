@@ -1,5 +1,6 @@
 #include "resources/DialogIds.h"
 #include "resources/ResourceIds.h"
+#include "tests/support/TestBmp.h"
 #include "tests/ui/UiFixture.h"
 #include "ui/DialogUtil.h"
 #include "win32/Directory.h"
@@ -92,7 +93,7 @@ TEST_F(FolderPageTest, AddingRemovingAndAddingAgainKeepsOneLineAndTheFolder)
 TEST_F(FolderPageTest, AFolderAddedAndRemovedBeforeOkIsNotAddedButStillRemoved)
 {
     const std::string a = temp.Folder("a");
-    temp.File("a\\one.bmp", SolidBitmap(2, 2, RGB(1, 2, 3)));
+    temp.File("a\\one.bmp", SolidBmp(2, 2, 0x010203));
     engine->AddFolder(a, true);
     engine->Random();
     ASSERT_GE(engine->GetRandomPos(), 0);
@@ -199,7 +200,7 @@ TEST_F(FolderPageTest, TemporaryFolderAndEscapeFileAreValidatedOnOk)
     EXPECT_EQ(engine->GetTmpPath(), tmp);
     EXPECT_EQ(engine->GetEscPath(), "");
 
-    const std::string image = temp.File("escape.bmp", SolidBitmap(2, 2, RGB(0, 0, 255)));
+    const std::string image = temp.File("escape.bmp", SolidBmp(2, 2, 0x0000FF));
     ModalDriver second;
     second
         .Then(OnPage(0, [&](HWND page) {
@@ -216,7 +217,7 @@ TEST_F(FolderPageTest, TemporaryFolderAndEscapeFileAreValidatedOnOk)
 TEST_F(FolderPageTest, DoubleClickOpensTheFileListOfAFolderNotYetApplied)
 {
     const std::string folder = temp.Folder("new");
-    temp.File("new\\picture.bmp", SolidBitmap(2, 2, RGB(0, 255, 0)));
+    temp.File("new\\picture.bmp", SolidBmp(2, 2, 0x00FF00));
     browsed = {folder};
 
     ModalDriver driver;

@@ -1,5 +1,6 @@
 #include "win32/ComPtr.h"
 #include "resources/DialogIds.h"
+#include "tests/support/TestBmp.h"
 #include "tests/ui/UiFixture.h"
 #include "win32/ComApartment.h"
 
@@ -12,7 +13,7 @@ using RunPageTest = UiTest;
 
 TEST_F(RunPageTest, OkStoresTheRadiosAndOnlyValidImagePaths)
 {
-    const std::string quitImage = temp.File("quit.bmp", SolidBitmap(2, 2, RGB(9, 9, 9)));
+    const std::string quitImage = temp.File("quit.bmp", SolidBmp(2, 2, 0x090909));
     const std::string text = temp.File("notes.txt", "text");
     ModalDriver driver;
     driver

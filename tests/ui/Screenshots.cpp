@@ -7,6 +7,7 @@
 #include "tests/support/Probe.h"
 #include "tests/support/ScratchRegistry.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestBmp.h"
 #include "tests/ui/ModalDriver.h"
 #include "tests/ui/UiFixture.h"
 #include "ui/FileListDialog.h"
@@ -92,9 +93,9 @@ TESSEL_PROBE(Screenshots)
     ScratchRegistry registry;
     TempDir temp;
     const std::string pictures = temp.Folder("壁紙");
-    temp.File("壁紙\\夕焼け.bmp", SolidBitmap(160, 120, RGB(230, 120, 40)));
-    temp.File("壁紙\\海.bmp", SolidBitmap(160, 100, RGB(40, 110, 200)));
-    temp.File("壁紙\\森.bmp", SolidBitmap(120, 160, RGB(40, 150, 70)));
+    temp.File("壁紙\\夕焼け.bmp", SolidBmp(160, 120, 0xE67828));
+    temp.File("壁紙\\海.bmp", SolidBmp(160, 100, 0x286EC8));
+    temp.File("壁紙\\森.bmp", SolidBmp(120, 160, 0x289646));
     const HWND window = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, nullptr, nullptr,
                                         GetModuleHandleA(nullptr), nullptr);
     {

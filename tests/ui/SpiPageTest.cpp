@@ -1,5 +1,6 @@
 #include "imaging/ImageType.h"
 #include "resources/DialogIds.h"
+#include "tests/support/TestBmp.h"
 #include "tests/ui/UiFixture.h"
 #include "win32/Directory.h"
 
@@ -18,7 +19,7 @@ protected:
                   (pluginDir + "\\tpic1.spi").c_str(), FALSE);
         emptyDir = temp.Folder("empty");
         engine->AddFolder(temp.Folder("pictures"), true);
-        temp.File("pictures\\a.bmp", SolidBitmap(2, 2, RGB(1, 1, 1)));
+        temp.File("pictures\\a.bmp", SolidBmp(2, 2, 0x010101));
         engine->Refresh();
     }
 

@@ -12,7 +12,6 @@ if(WIN32)
     ui/FileListDialogTest.cpp
     ui/FileListHostileTest.cpp
     imaging/HostileImages.cpp
-    imaging/TestPng.cpp
     ui/ProcessRegisterDialogTest.cpp
     ui/Screenshots.cpp
     # The dialogs and menus load from the running program's own resources.

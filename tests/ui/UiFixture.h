@@ -33,7 +33,5 @@ protected:
     std::unique_ptr<CWallpaperChanger> engine;
 };
 
-// A small 24-bit BMP file of one colour.
-std::string SolidBitmap(int width, int height, COLORREF color);
 // The wallpaper path the system was given last.
 std::string SystemWallpaper();

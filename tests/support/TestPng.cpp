@@ -1,11 +1,8 @@
-#include "tests/imaging/TestPng.h"
+#include "tests/support/TestPng.h"
+
+#include "tests/support/Bytes.h"
 
 namespace {
-
-std::string Le16(std::uint16_t v)
-{
-    return {static_cast<char>(v), static_cast<char>(v >> 8)};
-}
 
 std::string Be32(std::uint32_t v)
 {
