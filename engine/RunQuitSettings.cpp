@@ -11,7 +11,7 @@ namespace {
 
 std::string ImageFileOrEmpty(const std::string& path, const PictureFilter& isPicture)
 {
-    return PathFileExistsA(path.c_str()) && isPicture(path) ? path : std::string();
+    return PathFileExistsA(path.c_str()) && isPicture(path, nullptr) ? path : std::string();
 }
 
 void Write(const CRegistryKey& key, const RunQuitSettings& settings)

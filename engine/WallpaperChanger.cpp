@@ -182,9 +182,9 @@ UINT CWallpaperChanger::UpdateFlags() const
     return options.notifyAll ? SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE : SPIF_UPDATEINIFILE;
 }
 
-bool CWallpaperChanger::IsPicture(const std::string& path) const
+bool CWallpaperChanger::IsPicture(const std::string& path, const FileStamp* stamp) const
 {
-    return IsSupportedImage(path, spi.Plugins());
+    return IsSupportedImage(path, spi.Plugins(), stamp);
 }
 
 PictureFilter CWallpaperChanger::GetPictureFilter() const
@@ -196,7 +196,9 @@ PictureFilter CWallpaperChanger::GetPictureFilter() const
 // it only after Load, by which time the plug-in settings exist.
 PictureFilter CWallpaperChanger::PictureFilterOf(const CWallpaperChanger* engine)
 {
-    return [engine](const std::string& path) { return engine->IsPicture(path); };
+    return [engine](const std::string& path, const FileStamp* stamp) {
+        return engine->IsPicture(path, stamp);
+    };
 }
 
 void CWallpaperChanger::ApplySpi(const std::string& path, bool useSpi)

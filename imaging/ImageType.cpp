@@ -3,11 +3,11 @@
 #include "imaging/SpiManager.h"
 #include "imaging/WallpaperMaker.h"
 
-bool IsSupportedImage(const std::string& path, CSpiManager* plugins)
+bool IsSupportedImage(const std::string& path, CSpiManager* plugins, const FileStamp* stamp)
 {
     if (IsOleImage(path))
         return true;
-    return plugins != nullptr && plugins->Supports(path);
+    return plugins != nullptr && plugins->Supports(path, stamp);
 }
 
 std::unique_ptr<CSpiManager> LoadSpiManager(const std::string& directory)

@@ -5,9 +5,12 @@
 #include <string>
 
 class CSpiManager;
+struct FileStamp;
 
 // An OLE image type, or a file one of the plug-ins accepts (plugins null: none loaded).
-bool IsSupportedImage(const std::string& path, CSpiManager* plugins);
+// stamp: as CSpiManager::FindPlugin takes it.
+bool IsSupportedImage(const std::string& path, CSpiManager* plugins,
+                      const FileStamp* stamp = nullptr);
 
 // Every plug-in of the directory. When none loads, CWallpaperMaker::CWallpaperException
 // "plugin not found".

@@ -9,13 +9,13 @@ CSpiManager::CSpiManager(const std::string& directory)
 {
     // An empty text would list the current drive's root.
     if (!directory.empty()) {
-        std::vector<std::string> names;
-        ListDirectory(names, directory);
-        for (const std::string& name : names) {
-            if (FileExtension(name) != "spi")
+        std::vector<DirectoryEntry> entries;
+        ListDirectory(entries, directory);
+        for (const DirectoryEntry& entry : entries) {
+            if (FileExtension(entry.name) != "spi")
                 continue;
             try {
-                CSpi loaded(directory + "\\" + name);
+                CSpi loaded(directory + "\\" + entry.name);
                 plugins_.push_back(loaded);
                 loaded.Release();
             } catch (const CSpiException&) {
@@ -27,7 +27,24 @@ CSpiManager::CSpiManager(const std::string& directory)
         throw CSpiException("plugin not found");
 }
 
-std::int32_t CSpiManager::FindPlugin(const std::string& path) noexcept
+std::optional<std::int32_t> CSpiManager::AskPlugins(const std::string& path) const
+{
+    std::array<char, Susie::kHeadSize> head{};
+    {
+        const UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                          OPEN_EXISTING, 0, nullptr));
+        DWORD read = 0;
+        if (!file || !ReadFile(file.get(), head.data(), Susie::kHeadSize, &read, nullptr))
+            return std::nullopt;
+    }
+    for (std::size_t i = 0; i < plugins_.size(); ++i) {
+        if (plugins_[i].IsSupported(path, head.data()) != 0)
+            return static_cast<std::int32_t>(i);
+    }
+    return -1;
+}
+
+std::int32_t CSpiManager::FindPlugin(const std::string& path, const FileStamp* stamp) noexcept
 {
     try {
         const std::string extension = FileExtension(path);
@@ -36,23 +53,20 @@ std::int32_t CSpiManager::FindPlugin(const std::string& path) noexcept
             if (cached != extensionCache_.end())
                 return cached->second;
         }
-        std::array<char, Susie::kHeadSize> head{};
-        {
-            const UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ,
-                                              nullptr, OPEN_EXISTING, 0, nullptr));
-            DWORD read = 0;
-            if (!file || !ReadFile(file.get(), head.data(), Susie::kHeadSize, &read, nullptr))
-                return -1;
+        if (stamp != nullptr) {
+            const auto known = remembered_.find(path);
+            if (known != remembered_.end() && known->second.stamp == *stamp)
+                return known->second.plugin;
         }
-        for (std::size_t i = 0; i < plugins_.size(); ++i) {
-            if (plugins_[i].IsSupported(path, head.data()) != 0) {
-                const auto index = static_cast<std::int32_t>(i);
-                if (!extension.empty())
-                    extensionCache_.emplace(extension, index);
-                return index;
-            }
-        }
-        return -1;
+        // A file that cannot be read now may be readable at the next scan: not remembered.
+        const std::optional<std::int32_t> index = AskPlugins(path);
+        if (!index)
+            return -1;
+        if (*index >= 0 && !extension.empty())
+            extensionCache_.emplace(extension, *index);
+        if (stamp != nullptr)
+            remembered_.insert_or_assign(path, Remembered{*stamp, *index});
+        return *index;
     } catch (...) {
         // Only running out of memory gets here: the file is then simply not supported.
         return -1;

@@ -2,12 +2,15 @@
 // CSpi: one loaded Susie plug-in. CSpiManager: every plug-in of a directory, with the choice
 // of a plug-in for a file and a cache of that choice by extension.
 #include "win32/Exception.h"
+#include "win32/Directory.h"
 #include "win32/UniqueHandle.h"
 #include "susie/SusiePlugin.h"
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class CSpi {
@@ -51,15 +54,31 @@ public:
     CSpiManager& operator=(const CSpiManager&) = delete;
 
     // Index of the plug-in that takes the file, or -1; never throws. A cached extension
-    // answers without opening the file.
-    std::int32_t FindPlugin(const std::string& path) noexcept;
-    bool Supports(const std::string& path) noexcept { return FindPlugin(path) >= 0; }
+    // answers without opening the file. With the stamp a listing gave, the answer is
+    // remembered, and a file whose stamp has not changed since is not opened again.
+    std::int32_t FindPlugin(const std::string& path, const FileStamp* stamp = nullptr) noexcept;
+    bool Supports(const std::string& path, const FileStamp* stamp = nullptr) noexcept
+    {
+        return FindPlugin(path, stamp) >= 0;
+    }
     // Decodes the file with the plug-in that takes it. Throws CSpiException.
     void LoadPicture(const std::string& path, UniqueLocal& info, UniqueLocal& pixels);
 
     std::size_t PluginCount() const noexcept { return plugins_.size(); }
 
 private:
+    // What a listed file was found to be: its plug-in's index, or -1 for none.
+    struct Remembered {
+        FileStamp stamp;
+        std::int32_t plugin;
+    };
+
+    // The first plug-in that takes the file's head, -1 for none; nothing when the file
+    // cannot be read.
+    std::optional<std::int32_t> AskPlugins(const std::string& path) const;
+
     std::vector<CSpi> plugins_;
     std::map<std::string, std::int32_t> extensionCache_;
+    // By full path; as long as these plug-ins are loaded.
+    std::unordered_map<std::string, Remembered> remembered_;
 };

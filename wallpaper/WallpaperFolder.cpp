@@ -39,15 +39,15 @@ CWallpaperFolder::CWallpaperFolder(const CWallpaperFolder& other)
 void CWallpaperFolder::Scan()
 {
     files_.clear();
-    std::vector<std::string> names;
-    names.reserve(50);
-    ListDirectory(names, path_);
+    std::vector<DirectoryEntry> entries;
+    entries.reserve(50);
+    ListDirectory(entries, path_);
     const std::string prefix = path_ + "\\";
     std::string fullPath;
-    for (std::string& name : names) {
-        fullPath.assign(prefix).append(name);
-        if (isPicture_(fullPath))
-            files_.emplace_back(this, std::move(name));
+    for (DirectoryEntry& entry : entries) {
+        fullPath.assign(prefix).append(entry.name);
+        if (isPicture_(fullPath, &entry.stamp))
+            files_.emplace_back(this, std::move(entry.name));
     }
     std::sort(files_.begin(), files_.end());
 }

@@ -152,7 +152,7 @@ void CWallpaperList::SetTmpPath(const std::string& path)
 
 void CWallpaperList::SetEscPath(const std::string& path)
 {
-    const bool usable = !path.empty() && PathFileExistsA(path.c_str()) && isPicture_(path);
+    const bool usable = !path.empty() && PathFileExistsA(path.c_str()) && isPicture_(path, nullptr);
     escPath_ = usable ? path : std::string();
 }
 

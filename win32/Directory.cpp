@@ -2,17 +2,30 @@
 
 #include "win32/UniqueHandle.h"
 
-void ListDirectory(std::vector<std::string>& names, const std::string& folder)
+namespace {
+
+std::uint64_t Join(DWORD high, DWORD low)
 {
-    names.clear();
+    return (std::uint64_t{high} << 32) | low;
+}
+
+}  // namespace
+
+void ListDirectory(std::vector<DirectoryEntry>& entries, const std::string& folder)
+{
+    entries.clear();
     const std::string pattern = folder + "\\*.*";
     WIN32_FIND_DATAA entry;
     UniqueFind search(FindFirstFileA(pattern.c_str(), &entry));
     if (!search)
         return;
     do {
-        if (entry.cFileName[0] != '.')
-            names.emplace_back(entry.cFileName);
+        if (entry.cFileName[0] != '.') {
+            const FileStamp stamp{Join(entry.nFileSizeHigh, entry.nFileSizeLow),
+                                  Join(entry.ftLastWriteTime.dwHighDateTime,
+                                       entry.ftLastWriteTime.dwLowDateTime)};
+            entries.push_back({entry.cFileName, stamp});
+        }
     } while (FindNextFileA(search.get(), &entry));
 }
 

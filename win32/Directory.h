@@ -1,10 +1,28 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
-// Names of a folder's entries in the order the system returns them, skipping every
-// name that begins with '.'; sub-folders are listed too. Empty when the folder is missing.
-void ListDirectory(std::vector<std::string>& names, const std::string& folder);
+// A file's size and last-write time as a directory listing returns them: a file whose stamp
+// is unchanged is taken to be unchanged.
+struct FileStamp {
+    std::uint64_t size = 0;
+    std::uint64_t writeTime = 0;  // the FILETIME as one number
+
+    bool operator==(const FileStamp& other) const noexcept
+    {
+        return size == other.size && writeTime == other.writeTime;
+    }
+};
+
+struct DirectoryEntry {
+    std::string name;
+    FileStamp stamp;
+};
+
+// A folder's entries in the order the system returns them, skipping every name that begins
+// with '.'; sub-folders are listed too. Empty when the folder is missing.
+void ListDirectory(std::vector<DirectoryEntry>& entries, const std::string& folder);
 
 // The running program's folder, without a trailing backslash.
 std::string GetModuleDirectory();

@@ -7,6 +7,7 @@
 #include "tests/plugins/TestPictureFormat.h"
 #include "tests/support/MessageBoxWatcher.h"
 #include "tests/support/ScratchRegistry.h"
+#include "win32/UniqueHandle.h"
 
 #include <gtest/gtest.h>
 
@@ -138,4 +139,44 @@ TEST(CSpiOptions, SwitchingOnRefreshesTheListAndSwitchingOffOnlyReleases)
     engine.ApplySpi(folder, false);
     EXPECT_EQ(engine.spi.Plugins(), nullptr);
     EXPECT_GE(engine.FindFile("a.pic"), 0) << "the list waits for its next refresh";
+}
+
+TEST(CSpiOptions, RescansAskOnlyAboutNewOrChangedFilesUntilThePluginsChange)
+{
+    TempDir dir;
+    const std::string folder = MakePluginFolder(dir, {"tpic1.spi"});
+    const std::string plugin = folder + "\\tpic1.spi";
+    const std::string pictures = dir.Folder("pictures");
+    const std::string same = dir.File("pictures\\notes.txt", "no picture");
+    dir.File("pictures\\later.dat", "not yet");
+    ScratchRegistry registry;
+    CWallpaperChanger engine(registry.Root());
+    engine.AddFolder(pictures, false);
+    engine.ApplySpi(folder, true);
+    ASSERT_EQ(OffersSeen(plugin), 2);
+
+    // notes.txt turns into a picture but keeps its length and write time: a rescan does not
+    // open it again. later.dat changes length, so it is asked again.
+    {
+        const UniqueFile file(CreateFileA(same.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                          OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(file);
+        FILETIME written = {};
+        ASSERT_TRUE(GetFileTime(file.get(), nullptr, nullptr, &written));
+        const std::string picture = std::string(TestPicture::kFirstMagic) + "icture";
+        DWORD count = 0;
+        ASSERT_TRUE(WriteFile(file.get(), picture.data(), 10, &count, nullptr));
+        ASSERT_TRUE(SetFileTime(file.get(), nullptr, nullptr, &written));
+    }
+    dir.File("pictures\\later.dat", std::string(TestPicture::kFirstMagic) + " now a picture");
+    engine.Refresh();
+    EXPECT_EQ(OffersSeen(plugin), 3);
+    EXPECT_EQ(engine.FindFile("notes.txt"), -1);
+    EXPECT_GE(engine.FindFile("later.dat"), 0);
+
+    // Loading the plug-ins again forgets what was learned.
+    engine.ApplySpi(folder, false);
+    engine.ApplySpi(folder, true);
+    EXPECT_EQ(OffersSeen(plugin), 2);
+    EXPECT_GE(engine.FindFile("notes.txt"), 0);
 }

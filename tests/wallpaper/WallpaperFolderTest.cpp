@@ -33,11 +33,12 @@ TEST(WallpaperFolder, ScanKeepsOnlyImagesDirectlyInTheFolderInNameOrder)
     const std::string sub = dir.Folder("sub");
     dir.File("sub\\deep.jpg");
 
-    std::vector<std::string> listed;
+    std::vector<DirectoryEntry> listed;
     ListDirectory(listed, dir.Path());
-    EXPECT_EQ(std::count(listed.begin(), listed.end(), "sub"), 1);
     EXPECT_EQ(std::count_if(listed.begin(), listed.end(),
-                            [](const std::string& n) { return n[0] == '.'; }), 0);
+                            [](const DirectoryEntry& e) { return e.name == "sub"; }), 1);
+    EXPECT_EQ(std::count_if(listed.begin(), listed.end(),
+                            [](const DirectoryEntry& e) { return e.name[0] == '.'; }), 0);
 
     const CWallpaperFolder folder(dir.Path(), kOleTypes);
     EXPECT_EQ(Names(folder), (std::vector<std::string>{"SUNSET.JPG", "a.gif", "b.jpg",
@@ -48,7 +49,7 @@ TEST(WallpaperFolder, MissingFolderIsEmptyAndTrailingBackslashIsKept)
 {
     TempDir dir;
     EXPECT_TRUE(Names(CWallpaperFolder(dir / "missing", kOleTypes)).empty());
-    std::vector<std::string> listed = {"stale"};
+    std::vector<DirectoryEntry> listed = {{"stale", {}}};
     ListDirectory(listed, dir / "missing");
     EXPECT_TRUE(listed.empty());
 
