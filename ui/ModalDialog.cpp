@@ -37,7 +37,11 @@ INT_PTR CModalDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         OnInitDialog();
         return TRUE;
     case WM_COMMAND:
-        OnCommand(LOWORD(wParam), HIWORD(wParam));
+        // Esc: the dialog manager sends IDCANCEL, which none of the templates uses otherwise.
+        if (LOWORD(wParam) == IDCANCEL)
+            End();
+        else
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
         return TRUE;
     case WM_CLOSE:
         End();

@@ -22,8 +22,9 @@ protected:
     // dialog_ is set before this runs.
     virtual void OnInitDialog() = 0;
     virtual void OnCommand(int id, int notification);
-    // Messages other than WM_INITDIALOG, WM_COMMAND and WM_CLOSE (which ends the dialog);
-    // the dialog procedure's answer, FALSE for not handled.
+    // Messages other than WM_INITDIALOG, WM_COMMAND and WM_CLOSE; the dialog procedure's
+    // answer, FALSE for not handled. WM_CLOSE and IDCANCEL (Esc) end the dialog as its close
+    // or cancel button does, keeping nothing.
     virtual INT_PTR OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     // Runs a handler called from outside the dialog procedure (a subclassed control's) under

@@ -146,7 +146,7 @@ void CWallpaperList::GetFolders(std::vector<std::string>& paths) const
 void CWallpaperList::SetTmpPath(const std::string& path)
 {
     tmpPath_ = !path.empty() && PathIsDirectoryA(path.c_str()) ? path : GetModuleDirectory();
-    if (!tmpPath_.empty() && tmpPath_.back() == '\\')
+    if (EndsWithBackslash(tmpPath_))
         tmpPath_.pop_back();
 }
 

@@ -34,8 +34,27 @@ std::string GetModuleDirectory()
     char path[MAX_PATH + 1] = {};
     const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
     std::string directory(path, length < sizeof path ? length : sizeof path - 1);
-    const std::size_t slash = directory.rfind('\\');
+    const std::size_t slash = FindLastBackslash(directory);
     if (slash != std::string::npos)
         directory.erase(slash);
     return directory;
+}
+
+std::string::size_type FindLastBackslash(const std::string& path)
+{
+    std::string::size_type found = std::string::npos;
+    for (const char* at = path.c_str(); *at != '\0'; at = CharNextA(at)) {
+        if (*at == '\\')
+            found = static_cast<std::string::size_type>(at - path.c_str());
+    }
+    return found;
+}
+
+bool EndsWithBackslash(const std::string& path)
+{
+    if (path.empty())
+        return false;
+    const char* begin = path.c_str();
+    const char* last = CharPrevA(begin, begin + path.size());
+    return last == begin + path.size() - 1 && *last == '\\';
 }

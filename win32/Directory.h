@@ -26,3 +26,9 @@ void ListDirectory(std::vector<DirectoryEntry>& entries, const std::string& fold
 
 // The running program's folder, without a trailing backslash.
 std::string GetModuleDirectory();
+
+// Path text walked by character in the ANSI code page, where the second byte of a character
+// may equal '\\' (as in "ソ" or "表"): the position of the last backslash character, or npos;
+// whether the last character is a backslash.
+std::string::size_type FindLastBackslash(const std::string& path);
+bool EndsWithBackslash(const std::string& path);

@@ -102,6 +102,25 @@ TEST(ProgramResources, IconsHaveTheirSizesAndDepths)
     EXPECT_NE(bytes(IDI_TRAY_PAUSED), bytes(IDI_TRAY_RUNNING));
 }
 
+TEST(ProgramResources, VersionNamesTheProductAndItsMaker)
+{
+    char path[MAX_PATH + 1] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::vector<char> block(GetFileVersionInfoSizeA(path, nullptr));
+    ASSERT_FALSE(block.empty());
+    ASSERT_TRUE(GetFileVersionInfoA(path, 0, static_cast<DWORD>(block.size()), block.data()));
+    const auto value = [&](const char* name) {
+        const std::string key = std::string("\\StringFileInfo\\041104B0\\") + name;
+        char* text = nullptr;
+        UINT length = 0;
+        return VerQueryValueA(block.data(), key.c_str(), reinterpret_cast<void**>(&text), &length)
+                   ? std::string(text)
+                   : std::string();
+    };
+    EXPECT_EQ(value("ProductName"), Protocol::kTitle);
+    EXPECT_EQ(value("CompanyName"), "Brindlecove");
+}
+
 TEST(ProgramResources, MenusHoldTheirCommands)
 {
     const UniqueMenu main(LoadMenuA(GetModuleHandleA(nullptr), "MAINMENU"));

@@ -7,4 +7,5 @@ if(WIN32)
     ${PROJECT_SOURCE_DIR}/resources/Tessel.rc
     ${PROJECT_SOURCE_DIR}/resources/Dialogs.rc
   )
+  target_link_libraries(program_tests PRIVATE version)
 endif()

@@ -18,7 +18,9 @@ TEST(FileExtension, LeavesMultibyteBytesAlone)
     // and lead bytes are not ASCII letters.
     const std::string name = "x.\x82\x69\x82\x6f\x82\x66";
     EXPECT_EQ(FileExtension(name), "\x82\x69\x82\x6f\x82\x66");
-    EXPECT_EQ(FileExtension("x.\x82\x41"), "\x82" "a");
+    // A second byte in A-Z is part of its character, not a letter.
+    EXPECT_EQ(FileExtension("x.\x82\x41"), "\x82\x41");
+    EXPECT_EQ(FileExtension("x.\x83\x5CPNG"), "\x83\x5Cpng");
 }
 
 TEST(FileExtension, LongExtensionIsNeverCutToAKnownType)

@@ -64,6 +64,14 @@ TEST_F(FileListDialogTest, ListsTheImagesByNameWithAGreyPreviewAndNoWallpaperBut
     Show(folder);
 }
 
+TEST_F(FileListDialogTest, EscClosesItAsTheCloseButtonDoes)
+{
+    ModalDriver driver;
+    driver.Then(OnDialog([](HWND dialog) { PressEsc(dialog, IDC_FILELIST_CLOSE); }));
+    Show(folder);
+    EXPECT_TRUE(driver.Finished());
+}
+
 TEST_F(FileListDialogTest, AnEmptyOrMissingFolderGivesAnEmptyList)
 {
     for (const std::string& path : {temp.Folder("empty"), temp / "missing"}) {

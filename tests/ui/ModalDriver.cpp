@@ -172,6 +172,11 @@ void PostClick(HWND dialog, int id)
     PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
 }
 
+void PressEsc(HWND dialog, int id)
+{
+    PostMessageA(GetDlgItem(dialog, id), WM_KEYDOWN, VK_ESCAPE, 0);
+}
+
 ModalDriver::Step AnswerErrorBox(std::vector<std::string>& texts)
 {
     return [&texts] {

@@ -54,6 +54,8 @@ ModalDriver::Step AnswerErrorBox(std::vector<std::string>& texts);
 // for a button that opens a modal dialog.
 void Click(HWND dialog, int id);
 void PostClick(HWND dialog, int id);
+// Presses Esc on a control of the dialog; the modal loop turns it into IDCANCEL.
+void PressEsc(HWND dialog, int id);
 // Sends a notification code from a control, as the control itself would.
 void Notify(HWND dialog, int id, int code);
 void SetText(HWND dialog, int id, const std::string& text);

@@ -75,20 +75,22 @@ TEST(ProcessRegisterDialogTest, RefreshRebuildsTheRunningListWithNoSelection)
     CProcessRegisterDialog(names).Show(nullptr);
 }
 
-TEST(ProcessRegisterDialogTest, CancelAndCloseLeaveTheCallersListAlone)
+TEST(ProcessRegisterDialogTest, CancelCloseAndEscLeaveTheCallersListAlone)
 {
     std::vector<std::string> names = {"game.exe"};
-    for (bool viaClose : {false, true}) {
+    for (int way = 0; way < 3; ++way) {
         ModalDriver driver;
-        driver.Then(OnDialog([viaClose](HWND dialog) {
+        driver.Then(OnDialog([way](HWND dialog) {
             SelectLine(dialog, IDC_REGISTERED_PROCESSES, 0);
             Click(dialog, IDC_PROCESS_REMOVE);
             SelectLine(dialog, IDC_RUNNING_PROCESSES, OfferRunning(dialog, {"movie.exe"}));
             Click(dialog, IDC_PROCESS_ADD);
-            if (viaClose)
+            if (way == 0)
+                Click(dialog, IDC_PROCESS_CANCEL);
+            else if (way == 1)
                 SendMessageA(dialog, WM_CLOSE, 0, 0);
             else
-                Click(dialog, IDC_PROCESS_CANCEL);
+                PressEsc(dialog, IDC_PROCESS_REFRESH);
         }));
         CProcessRegisterDialog(names).Show(nullptr);
         EXPECT_EQ(names, (std::vector<std::string>{"game.exe"}));

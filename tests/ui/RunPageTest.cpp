@@ -139,7 +139,7 @@ TEST_F(ShortcutDialogTest, WritesTheChosenSwitchIntoTheChosenFolderReplacingTheL
     EXPECT_EQ(ReadShortcut(desktop).arguments, "/W");
 }
 
-TEST_F(ShortcutDialogTest, CancelWritesNothing)
+TEST_F(ShortcutDialogTest, CancelAndEscWriteNothing)
 {
     const std::string startup = SpecialFolder(CSIDL_STARTUP) + "\\Tessel.lnk";
     ModalDriver driver;
@@ -154,6 +154,14 @@ TEST_F(ShortcutDialogTest, CancelWritesNothing)
                                 reinterpret_cast<LPARAM>(text));
             EXPECT_STREQ(text, "壁紙クリア");
             Click(dialog, IDC_LNK_CANCEL);
+            return true;
+        })
+        .Then(OnPage(3, [](HWND page) { PostClick(page, IDC_SHORTCUT); }))
+        .Then([] {
+            const HWND dialog = FindDialog("ショートカットの登録");
+            if (dialog == nullptr)
+                return false;
+            PressEsc(dialog, IDC_LNK_STARTUP);
             return true;
         })
         .Then(PressSheet(PSBTN_CANCEL));

@@ -105,6 +105,13 @@ TEST_F(WallpaperListTest, TmpAndEscapePathsAreValidated)
     EXPECT_EQ(list.GetTmpPath(), GetModuleDirectory());
     list.SetTmpPath("");
     EXPECT_EQ(list.GetTmpPath(), GetModuleDirectory());
+    // "ソ" ends in the byte of '\\': only a real backslash goes.
+    const std::string so = dir.Folder("\x83\x5C");
+    list.SetTmpPath(so);
+    EXPECT_EQ(list.GetTmpPath(), so);
+    list.SetTmpPath(so + "\\");
+    EXPECT_EQ(list.GetTmpPath(), so);
+    EXPECT_EQ(FindLastBackslash("C:\\\x95\x5C\x83\x5C"), 2u);
 
     const std::string image = dir.File("esc.jpg");
     list.SetEscPath(image);
