@@ -1,8 +1,8 @@
 #pragma once
-#include "win32/Directory.h"
-
 #include <functional>
 #include <string>
+
+struct FileStamp;  // win32/Directory.h
 
 // Tells, from a file's full path, whether it is a picture the program can show. The file
 // list is handed one; which files are pictures is the imaging side's decision. stamp: the
