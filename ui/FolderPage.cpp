@@ -49,14 +49,13 @@ INT_PTR CFolderPage::OnInitDialog()
     list_ = GetDlgItem(window_, IDC_FOLDER_LIST);
     SetWindowSubclass(list_, ListProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
 
-    CWallpaperChanger& engine = engine_;
     added_.clear();
     removed_.clear();
-    engine.GetFolders(shown_);
+    engine_.GetFolders(shown_);
     for (const std::string& path : shown_)
         SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(path.c_str()));
-    SetItemText(window_, IDC_TMP_PATH, engine.GetTmpPath());
-    SetItemText(window_, IDC_ESC_PATH, engine.GetEscPath());
+    SetItemText(window_, IDC_TMP_PATH, engine_.GetTmpPath());
+    SetItemText(window_, IDC_ESC_PATH, engine_.GetEscPath());
 
     CenterOnDesktop(GetParent(window_));
     contextMenu_.reset(LoadMenuA(reinterpret_cast<HINSTANCE>(
@@ -117,13 +116,12 @@ INT_PTR CFolderPage::OnCommand(WPARAM wParam, LPARAM lParam)
 
 INT_PTR CFolderPage::OnApply()
 {
-    CWallpaperChanger& engine = engine_;
-    engine.SetTmpPath(GetItemText(window_, IDC_TMP_PATH));
-    engine.SetEscPath(GetItemText(window_, IDC_ESC_PATH));
+    engine_.SetTmpPath(GetItemText(window_, IDC_TMP_PATH));
+    engine_.SetEscPath(GetItemText(window_, IDC_ESC_PATH));
     for (const std::string& path : added_)
-        engine.AddFolder(path, true);
+        engine_.AddFolder(path, true);
     for (const std::string& path : removed_)
-        engine.RemoveFolder(path);
+        engine_.RemoveFolder(path);
     return TRUE;
 }
 
