@@ -10,6 +10,7 @@ enum class RunKind {
 
 // Removes one '"' at the end, then one at the start; inner quotes stay.
 std::string StripQuotes(std::string line);
+std::wstring StripQuotes(std::wstring line);
 
 // Takes a line that StripQuotes has already seen.
 RunKind ClassifyCommandLine(const std::string& line);

@@ -1,3 +1,4 @@
+#include "app/Arguments.h"
 #include "app/CommandLine.h"
 #include "win32/Exception.h"
 #include "app/MainWindow.h"
@@ -26,7 +27,7 @@ int RunResident(HINSTANCE instance)
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
 {
     try {
-        const std::string line = StripQuotes(commandLine);
+        const std::string line = StripQuotes(ProgramArguments(commandLine));
         switch (ClassifyCommandLine(line)) {
         case RunKind::Resident:
             return RunResident(instance);

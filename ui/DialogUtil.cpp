@@ -1,5 +1,6 @@
 #include "ui/DialogUtil.h"
 
+#include "win32/AnsiPath.h"
 #include "win32/ComApartment.h"
 #include "win32/UniqueHandle.h"
 
@@ -56,33 +57,37 @@ std::string BrowseForFolder(HWND owner, const std::string& title)
 {
     // The browser needs COM on this thread.
     ComApartment com;
-    BROWSEINFOA info = {};
+    const std::wstring wideTitle = WideOf(title);
+    BROWSEINFOW info = {};
     info.hwndOwner = owner;
-    info.lpszTitle = title.c_str();
-    UniqueCoTaskMemory chosen(SHBrowseForFolderA(&info));
+    info.lpszTitle = wideTitle.c_str();
+    UniqueCoTaskMemory chosen(SHBrowseForFolderW(&info));
     if (!chosen)
         return "";
-    char path[kPathBuffer] = {};
-    if (!SHGetPathFromIDListA(static_cast<LPCITEMIDLIST>(chosen.get()), path))
+    wchar_t path[kPathBuffer] = {};
+    if (!SHGetPathFromIDListW(static_cast<LPCITEMIDLIST>(chosen.get()), path))
         return "";
-    return path;
+    return AnsiPathOf(path);
 }
 
 std::string ChooseImageFile(HWND owner, const std::string& title)
 {
-    char path[kPathBuffer] = {};
-    OPENFILENAMEA dialog = {};
+    // The filter's zeros are part of it: converted whole, not up to its first zero.
+    const std::wstring filter = WideOf(std::string(kImageFilter, sizeof kImageFilter));
+    const std::wstring wideTitle = WideOf(title);
+    wchar_t path[kPathBuffer] = {};
+    OPENFILENAMEW dialog = {};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
-    dialog.lpstrFilter = kImageFilter;
+    dialog.lpstrFilter = filter.c_str();
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = path;
     dialog.nMaxFile = MAX_PATH;
-    dialog.lpstrTitle = title.c_str();
+    dialog.lpstrTitle = wideTitle.c_str();
     dialog.Flags = OFN_FILEMUSTEXIST;
-    if (!GetOpenFileNameA(&dialog))
+    if (!GetOpenFileNameW(&dialog))
         return "";
-    return path;
+    return AnsiPathOf(path);
 }
 
 void CenterOnDesktop(HWND window)

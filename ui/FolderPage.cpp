@@ -5,6 +5,7 @@
 #include "resources/ResourceIds.h"
 #include "ui/DialogUtil.h"
 #include "ui/FileListDialog.h"
+#include "win32/AnsiPath.h"
 #include "win32/Exception.h"
 #include "win32/GuardedCall.h"
 
@@ -177,10 +178,11 @@ void CFolderPage::ShowContextMenu()
 
 void CFolderPage::OnDropFiles(HDROP drop)
 {
-    char path[MAX_PATH + 1] = {};
-    const UINT length = DragQueryFileA(drop, 0, path, sizeof path);
+    wchar_t dropped[MAX_PATH + 1] = {};
+    const UINT length = DragQueryFileW(drop, 0, dropped, MAX_PATH + 1);
     DragFinish(drop);
-    if (length > 0 && PathIsDirectoryA(path))
+    const std::string path = length > 0 ? AnsiPathOf(dropped) : std::string();
+    if (!path.empty() && PathIsDirectoryA(path.c_str()))
         AddFolder(path);
 }
 

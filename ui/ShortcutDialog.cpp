@@ -1,5 +1,6 @@
 #include "ui/ShortcutDialog.h"
 
+#include "win32/AnsiPath.h"
 #include "win32/Exception.h"
 #include "win32/ComPtr.h"
 #include "win32/UniqueHandle.h"
@@ -39,30 +40,29 @@ void WriteShortcut(int specialFolder, const std::string& arguments)
     if (FAILED(SHGetSpecialFolderLocation(nullptr, specialFolder, &list)))
         throw CException("regist_link");
     folder.reset(list);
-    char folderPath[MAX_PATH + 1] = {};
-    if (!SHGetPathFromIDListA(list, folderPath))
+    // Wide throughout: the user's folders and the program's own may have names the code page
+    // cannot spell, and the shortcut keeps their real names.
+    wchar_t folderPath[MAX_PATH + 1] = {};
+    if (!SHGetPathFromIDListW(list, folderPath))
         throw CException("regist_link");
-    const std::string linkPath = std::string(folderPath) + kLinkName;
+    const std::wstring linkPath = folderPath + WideOf(kLinkName);
 
-    char target[MAX_PATH + 1] = {};
-    if (GetModuleFileNameA(nullptr, target, MAX_PATH) == 0)
+    wchar_t target[MAX_PATH + 1] = {};
+    if (GetModuleFileNameW(nullptr, target, MAX_PATH) == 0)
         throw CException("regist_link");
 
-    ComPtr<IShellLinkA> link;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+    ComPtr<IShellLinkW> link;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                                 link.put_void())))
         throw CException("regist_link");
     ComPtr<IPersistFile> file;
     if (FAILED(link->QueryInterface(IID_IPersistFile, file.put_void())))
         throw CException("regist_link");
-    if (!arguments.empty() && FAILED(link->SetArguments(arguments.c_str())))
+    if (!arguments.empty() && FAILED(link->SetArguments(WideOf(arguments).c_str())))
         throw CException("regist_link");
     link->SetPath(target);
-    link->SetDescription(kDescription);
-
-    wchar_t widePath[MAX_PATH + 1] = {};
-    MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, widePath, MAX_PATH);
-    file->Save(widePath, TRUE);
+    link->SetDescription(WideOf(kDescription).c_str());
+    file->Save(linkPath.c_str(), TRUE);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "win32/Directory.h"
 
+#include "win32/AnsiPath.h"
 #include "win32/UniqueHandle.h"
 
 namespace {
@@ -14,26 +15,33 @@ std::uint64_t Join(DWORD high, DWORD low)
 void ListDirectory(std::vector<DirectoryEntry>& entries, const std::string& folder)
 {
     entries.clear();
-    const std::string pattern = folder + "\\*.*";
-    WIN32_FIND_DATAA entry;
-    UniqueFind search(FindFirstFileA(pattern.c_str(), &entry));
+    const std::wstring pattern = WideOf(folder + "\\*.*");
+    WIN32_FIND_DATAW entry;
+    UniqueFind search(FindFirstFileW(pattern.c_str(), &entry));
     if (!search)
         return;
+    std::string name;
     do {
-        if (entry.cFileName[0] != '.') {
-            const FileStamp stamp{Join(entry.nFileSizeHigh, entry.nFileSizeLow),
-                                  Join(entry.ftLastWriteTime.dwHighDateTime,
-                                       entry.ftLastWriteTime.dwLowDateTime)};
-            entries.push_back({entry.cFileName, stamp});
-        }
-    } while (FindNextFileA(search.get(), &entry));
+        if (entry.cFileName[0] == L'.')
+            continue;
+        // A name the code page cannot spell goes by its short name; without one the file
+        // cannot be opened by an ANSI path at all and is left out.
+        const bool spelled = ToExactAnsi(entry.cFileName, name) ||
+                             ToExactAnsi(entry.cAlternateFileName, name);
+        if (!spelled || name.empty())
+            continue;
+        const FileStamp stamp{Join(entry.nFileSizeHigh, entry.nFileSizeLow),
+                              Join(entry.ftLastWriteTime.dwHighDateTime,
+                                   entry.ftLastWriteTime.dwLowDateTime)};
+        entries.push_back({name, stamp});
+    } while (FindNextFileW(search.get(), &entry));
 }
 
 std::string GetModuleDirectory()
 {
-    char path[MAX_PATH + 1] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string directory(path, length < sizeof path ? length : sizeof path - 1);
+    wchar_t path[MAX_PATH + 1] = {};
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH + 1);
+    std::string directory = AnsiPathOf(std::wstring(path, length <= MAX_PATH ? length : MAX_PATH));
     const std::size_t slash = FindLastBackslash(directory);
     if (slash != std::string::npos)
         directory.erase(slash);

@@ -21,7 +21,8 @@ struct DirectoryEntry {
 };
 
 // A folder's entries in the order the system returns them, skipping every name that begins
-// with '.'; sub-folders are listed too. Empty when the folder is missing.
+// with '.'; sub-folders are listed too. Empty when the folder is missing. Each name is ANSI
+// text that opens the file (AnsiPathOf): a name without such a spelling is left out.
 void ListDirectory(std::vector<DirectoryEntry>& entries, const std::string& folder);
 
 // The running program's folder, without a trailing backslash.

@@ -1,4 +1,5 @@
 set(TESSEL_WIN32_WIN32
+  AnsiPath.cpp
   Directory.cpp
   Exception.cpp
   Module.cpp

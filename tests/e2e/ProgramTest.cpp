@@ -7,11 +7,13 @@
 #include "tests/support/ScratchRegistry.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestBmp.h"
+#include "win32/AnsiPath.h"
 
 #include <shlwapi.h>
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
 namespace RN = RegistryNames;
@@ -174,6 +176,34 @@ TEST_F(ProgramTest, PathRunSetsAnImageOrShowsWhyNot)
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text, "サポートしていないフォーマットです");
     EXPECT_EQ(FileSize(Wallpaper()), 54u + 24u * 6u);
+}
+
+TEST_F(ProgramTest, NamesTheCodePageCannotSpellAreListedAndSetInTurn)
+{
+    RegisterPictures();
+    const std::wstring folder = WideOf(pictures) + L"\\";
+    const std::wstring names[] = {L"café.bmp", L"한글.bmp", L"简体.bmp", L"😀.bmp"};
+    std::multiset<unsigned long> expected = {54u + 12u * 2u, 54u + 16u * 4u, 54u + 24u * 6u};
+    for (int i = 0; i < 4; ++i) {
+        const int side = 8 + i;
+        dir.WideFile(L"pics\\" + names[i], SolidBmp(side, side, 0x808080));
+        expected.insert(54u + static_cast<unsigned long>((side * 3 + 3) / 4 * 4 * side));
+    }
+    std::multiset<unsigned long> set;
+    for (std::size_t turn = 0; turn < expected.size(); ++turn) {
+        TesselRun run("/N");
+        MessageBoxWatcher boxes(run.ProcessId());
+        EXPECT_EQ(run.Wait(), 0);
+        EXPECT_TRUE(boxes.Boxes().empty()) << boxes.Boxes()[0].text;
+        set.insert(FileSize(Wallpaper()));
+    }
+    EXPECT_EQ(set, expected);
+
+    TesselRun path(L"\"" + folder + names[3] + L"\"");
+    MessageBoxWatcher boxes(path.ProcessId());
+    EXPECT_EQ(path.Wait(), 0);
+    EXPECT_TRUE(boxes.Boxes().empty());
+    EXPECT_EQ(FileSize(Wallpaper()), 54u + 36u * 11u);
 }
 
 TEST_F(ProgramTest, TimerMinutesChangeOnTheIntervalAndSurviveARestart)

@@ -2,23 +2,28 @@
 
 #include "app/Protocol.h"
 #include "settings/RegistryNames.h"
+#include "win32/AnsiPath.h"
 #include "win32/Directory.h"
 
 #include <shlwapi.h>
 
 #include <stdexcept>
 
-TesselRun::TesselRun(const std::string& arguments)
+TesselRun::TesselRun(const std::string& arguments) : TesselRun(WideOf(arguments))
+{
+}
+
+TesselRun::TesselRun(const std::wstring& arguments)
 {
     const std::string program = GetModuleDirectory() + "\\Tessel.exe";
-    std::string commandLine = "\"" + program + "\"";
+    std::wstring commandLine = L"\"" + WideOf(program) + L"\"";
     if (!arguments.empty())
-        commandLine += " " + arguments;
-    STARTUPINFOA startup = {};
+        commandLine += L" " + arguments;
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info = {};
-    if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &info))
+    if (!CreateProcessW(WideOf(program).c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                        nullptr, nullptr, &startup, &info))
         throw std::runtime_error("cannot start " + program);
     process_.reset(info.hProcess);
     UniqueKernelHandle(info.hThread).reset();

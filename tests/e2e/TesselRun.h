@@ -7,6 +7,7 @@
 class TesselRun {
 public:
     explicit TesselRun(const std::string& arguments);
+    explicit TesselRun(const std::wstring& arguments);
     ~TesselRun();
     TesselRun(const TesselRun&) = delete;
     TesselRun& operator=(const TesselRun&) = delete;

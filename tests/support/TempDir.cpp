@@ -1,5 +1,6 @@
 #include "tests/support/TempDir.h"
 
+#include "win32/AnsiPath.h"
 #include "win32/UniqueHandle.h"
 
 #include <atomic>
@@ -29,11 +30,17 @@ TempDir::~TempDir()
 
 std::string TempDir::File(const std::string& name, const std::string& content) const
 {
-    const std::string path = *this / name;
-    UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    WideFile(WideOf(name), content);
+    return *this / name;
+}
+
+std::wstring TempDir::WideFile(const std::wstring& name, const std::string& content) const
+{
+    const std::wstring path = WideOf(path_) + L"\\" + name;
+    UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
-        throw std::runtime_error("cannot create " + path);
+        throw std::runtime_error("cannot create a file in " + path_);
     DWORD written = 0;
     WriteFile(file.get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
     return path;
@@ -49,23 +56,29 @@ std::string TempDir::Folder(const std::string& name) const
 
 void RemoveTree(const std::string& path)
 {
-    WIN32_FIND_DATAA entry;
+    RemoveTree(WideOf(path));
+}
+
+// Wide, so that names the code page cannot spell are removed too.
+void RemoveTree(const std::wstring& path)
+{
+    WIN32_FIND_DATAW entry;
     {
-        UniqueFind search(FindFirstFileA((path + "\\*").c_str(), &entry));
+        UniqueFind search(FindFirstFileW((path + L"\\*").c_str(), &entry));
         if (search) {
             do {
-                const std::string name = entry.cFileName;
-                if (name == "." || name == "..")
+                const std::wstring name = entry.cFileName;
+                if (name == L"." || name == L"..")
                     continue;
-                const std::string child = path + "\\" + name;
+                const std::wstring child = path + L"\\" + name;
                 if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
                     RemoveTree(child);
                 } else {
-                    SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-                    DeleteFileA(child.c_str());
+                    SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+                    DeleteFileW(child.c_str());
                 }
-            } while (FindNextFileA(search.get(), &entry));
+            } while (FindNextFileW(search.get(), &entry));
         }
     }
-    RemoveDirectoryA(path.c_str());
+    RemoveDirectoryW(path.c_str());
 }

@@ -16,9 +16,12 @@ public:
     // Creates a file (with this content) or a folder below it; returns its full path.
     std::string File(const std::string& name, const std::string& content = "x") const;
     std::string Folder(const std::string& name) const;
+    // A file under a Unicode name, which the code page may not spell; its full path.
+    std::wstring WideFile(const std::wstring& name, const std::string& content) const;
 
 private:
     std::string path_;
 };
 
 void RemoveTree(const std::string& path);
+void RemoveTree(const std::wstring& path);

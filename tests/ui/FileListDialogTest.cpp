@@ -109,6 +109,24 @@ TEST_F(FileListDialogTest, PreviewFollowsTheSelectionAndTheCheckBox)
     Show(folder);
 }
 
+TEST_F(FileListDialogTest, NamesTheCodePageCannotSpellAreListedAndPreviewed)
+{
+    const std::string other = temp.Folder("other");
+    temp.WideFile(L"other\\😀.bmp", SolidBmp(8, 6, 0xFF0000));
+    temp.File("other\\写真.bmp", SolidBmp(8, 6, 0x0000FF));
+    ModalDriver driver;
+    driver.Then(OnDialog([](HWND dialog) {
+        const std::vector<std::string> lines = Lines(dialog, IDC_FILELIST_FILES);
+        ASSERT_EQ(lines.size(), 2u);
+        const std::size_t shortName = lines[0] == "写真.bmp" ? 1 : 0;
+        EXPECT_NE(lines[shortName].find('~'), std::string::npos) << lines[shortName];
+        SelectLine(dialog, IDC_FILELIST_FILES, static_cast<int>(shortName));
+        EXPECT_EQ(PreviewPixel(dialog), kRed);
+        Click(dialog, IDC_FILELIST_CLOSE);
+    }));
+    Show(other);
+}
+
 TEST_F(FileListDialogTest, EnterDoubleClickAndTheButtonSetTheWallpaperAndKeepTheDialog)
 {
     ModalDriver driver;

@@ -3,6 +3,7 @@
 #include "tests/support/TestBmp.h"
 #include "tests/ui/UiFixture.h"
 #include "ui/DialogUtil.h"
+#include "win32/AnsiPath.h"
 #include "win32/Directory.h"
 
 #include <commctrl.h>
@@ -38,17 +39,19 @@ protected:
     std::deque<std::string> browsed;
 };
 
-// A WM_DROPFILES block naming these paths, as the shell builds it.
-HDROP DropOf(const std::vector<std::string>& paths)
+// A WM_DROPFILES block naming these paths, in Unicode as the shell builds it.
+HDROP DropOf(const std::vector<std::wstring>& paths)
 {
-    std::string names;
-    for (const std::string& path : paths)
-        names += path + '\0';
-    names += '\0';
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + names.size());
+    std::wstring names;
+    for (const std::wstring& path : paths)
+        names += path + L'\0';
+    names += L'\0';
+    const std::size_t bytes = names.size() * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + bytes);
     auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
     drop->pFiles = sizeof(DROPFILES);
-    memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), names.size());
+    drop->fWide = TRUE;
+    memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), bytes);
     GlobalUnlock(memory);
     return static_cast<HDROP>(memory);
 }
@@ -169,19 +172,28 @@ TEST_F(FolderPageTest, ADropAddsOnlyItsFirstItemAndOnlyAFolder)
     const std::string first = temp.Folder("first");
     const std::string second = temp.Folder("second");
     const std::string file = temp.File("file.bmp");
+    // A name the code page cannot spell comes in by its short path.
+    const std::wstring hangul = WideOf(temp.Path()) + L"\\사진";
+    CreateDirectoryW(hangul.c_str(), nullptr);
+    const std::string shortPath = AnsiPathOf(hangul);
 
     ModalDriver driver;
     driver
         .Then(OnPage(0, [&](HWND page) {
             const HWND list = GetDlgItem(page, IDC_FOLDER_LIST);
-            SendMessageA(list, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({first, second})), 0);
-            SendMessageA(list, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({file})), 0);
-            EXPECT_EQ(Lines(page, IDC_FOLDER_LIST), (std::vector<std::string>{first}));
+            const auto drop = [list](const std::vector<std::wstring>& paths) {
+                SendMessageA(list, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(paths)), 0);
+            };
+            drop({WideOf(first), WideOf(second)});
+            drop({WideOf(file)});
+            drop({hangul});
+            EXPECT_EQ(Lines(page, IDC_FOLDER_LIST), (std::vector<std::string>{first, shortPath}));
         }))
         .Then(PressSheet(PSBTN_OK));
     ShowSheet();
 
-    EXPECT_EQ(Folders(), (std::vector<std::string>{first}));
+    EXPECT_NE(shortPath.find('~'), std::string::npos);
+    EXPECT_EQ(Folders(), (std::vector<std::string>{first, shortPath}));
 }
 
 TEST_F(FolderPageTest, TemporaryFolderAndEscapeFileAreValidatedOnOk)
@@ -212,6 +224,14 @@ TEST_F(FolderPageTest, TemporaryFolderAndEscapeFileAreValidatedOnOk)
     ShowSheet();
     EXPECT_EQ(engine->GetTmpPath(), GetModuleDirectory());
     EXPECT_EQ(engine->GetEscPath(), image);
+
+    // The last byte of "表" is a backslash's, and must not be cut as one.
+    const std::string japanese = temp.Folder("一時表");
+    ModalDriver third;
+    third.Then(OnPage(0, [&](HWND page) { SetText(page, IDC_TMP_PATH, japanese); }))
+        .Then(PressSheet(PSBTN_OK));
+    ShowSheet();
+    EXPECT_EQ(engine->GetTmpPath(), japanese);
 }
 
 TEST_F(FolderPageTest, DoubleClickOpensTheFileListOfAFolderNotYetApplied)

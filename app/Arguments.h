@@ -1,0 +1,6 @@
+#pragma once
+#include <string>
+
+// The command line after the program name, as WinMain receives it in ANSI; but when that text
+// lost characters the code page cannot spell, the quotes-stripped path in its short form.
+std::string ProgramArguments(const char* ansiArguments);
