@@ -9,11 +9,26 @@ namespace {
 constexpr COLORREF kGrey = RGB(192, 192, 192);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 
+// The preview's frame in client pixels.
+RECT Frame(HWND dialog)
+{
+    RECT frame = {};
+    GetWindowRect(GetDlgItem(dialog, IDC_FILELIST_FRAME), &frame);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&frame), 2);
+    return frame;
+}
+
+POINT Centre(const RECT& rect)
+{
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
 // The middle of the preview area, read back from the screen.
 COLORREF PreviewPixel(HWND dialog)
 {
     WindowDc dc(dialog);
-    return GetPixel(dc.get(), 256 + 90, 26 + 67) & 0xFFFFFF;
+    const POINT centre = Centre(Frame(dialog));
+    return GetPixel(dc.get(), centre.x, centre.y) & 0xFFFFFF;
 }
 
 class FileListDialogTest : public UiTest {
@@ -104,6 +119,38 @@ TEST_F(FileListDialogTest, PreviewFollowsTheSelectionAndTheCheckBox)
         InvalidateRect(dialog, nullptr, TRUE);
         UpdateWindow(dialog);
         EXPECT_EQ(PreviewPixel(dialog), kRed);
+        Click(dialog, IDC_FILELIST_CLOSE);
+    }));
+    Show(folder);
+}
+
+TEST_F(FileListDialogTest, PreviewFillsItsFrameWithoutCrossingItsEdge)
+{
+    ModalDriver driver;
+    driver.Then(OnDialog([](HWND dialog) {
+        SelectLine(dialog, IDC_FILELIST_FILES, 0);  // 4:3, so it covers the whole box
+        RECT inside = Frame(dialog);
+        InflateRect(&inside, -2, -2);  // the etched edge
+        WindowDc dc(dialog);
+        // The last red pixel from the frame's centre in one direction.
+        const auto reach = [&](int dx, int dy) {
+            POINT p = Centre(inside);
+            while ((GetPixel(dc.get(), p.x + dx, p.y + dy) & 0xFFFFFF) == kRed) {
+                p.x += dx;
+                p.y += dy;
+            }
+            return p;
+        };
+        const RECT box = {reach(-1, 0).x, reach(0, -1).y, reach(1, 0).x + 1, reach(0, 1).y + 1};
+        EXPECT_GE(box.left, inside.left);
+        EXPECT_GE(box.top, inside.top);
+        EXPECT_LE(box.right, inside.right);
+        EXPECT_LE(box.bottom, inside.bottom);
+        // Scaled with the frame, it nearly fills one side: a box of fixed pixels would not.
+        const int width = box.right - box.left, height = box.bottom - box.top;
+        EXPECT_TRUE(width > (inside.right - inside.left) * 9 / 10 ||
+                    height > (inside.bottom - inside.top) * 9 / 10)
+            << width << " x " << height;
         Click(dialog, IDC_FILELIST_CLOSE);
     }));
     Show(folder);
