@@ -123,21 +123,16 @@ TEST(ProgramResources, VersionNamesTheProductAndItsMaker)
 
 TEST(ProgramResources, ManifestAsksForVisualStylesAndTheSystemDpi)
 {
-    // As the loader read it into this process's activation context.
     ACTCTX_SECTION_KEYED_DATA controls = {};
     controls.cbSize = sizeof controls;
     EXPECT_TRUE(FindActCtxSectionStringA(0, nullptr, ACTIVATION_CONTEXT_SECTION_DLL_REDIRECTION,
-                                         "comctl32.dll", &controls))
-        << "common controls 6";
-    // Windows 7 and later; the build's headers target an older system.
-    using QuerySettings = BOOL(WINAPI*)(DWORD, HANDLE, PCWSTR, PCWSTR, PWSTR, SIZE_T, SIZE_T*);
-    const auto query = reinterpret_cast<QuerySettings>(reinterpret_cast<void*>(
+                                         "comctl32.dll", &controls));
+    // Windows 7 and later, beyond the headers' target.
+    const auto query = reinterpret_cast<BOOL(WINAPI*)(DWORD, HANDLE, PCWSTR, PCWSTR, PWSTR,
+                                                      SIZE_T, SIZE_T*)>(reinterpret_cast<void*>(
         GetProcAddress(GetModuleHandleA("kernel32.dll"), "QueryActCtxSettingsW")));
-    ASSERT_NE(query, nullptr);
-    wchar_t value[16] = {};
-    SIZE_T written = 0;
-    ASSERT_TRUE(query(0, nullptr, L"http://schemas.microsoft.com/SMI/2005/WindowsSettings",
-                      L"dpiAware", value, 16, &written));
+    wchar_t value[8] = {};
+    ASSERT_TRUE(query && query(0, nullptr, nullptr, L"dpiAware", value, 8, nullptr));
     EXPECT_STREQ(value, L"true");
 }
 

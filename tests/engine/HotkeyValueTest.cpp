@@ -29,16 +29,3 @@ TEST(HotkeyValue, DropsTheExtendedFlagAndEverythingAboveTheFlags)
     EXPECT_EQ(noisy.modifiers, 0u);
     EXPECT_EQ(noisy.virtualKey, 0x74u);
 }
-
-TEST(HotkeyValue, ExtendedKeysShowWithTheFlagAndUnchangedOnesKeepTheirBytes)
-{
-    EXPECT_EQ(ToControlHotkey(0x0625), 0x0E25) << "Ctrl+Alt+Left";
-    EXPECT_EQ(ToControlHotkey(0x002E), 0x082E) << "Delete";
-    EXPECT_EQ(ToControlHotkey(0x0674), 0x0674) << "F5 is no extended key";
-    EXPECT_EQ(ToControlHotkey(0), 0);
-
-    EXPECT_EQ(ToStoredHotkey(0x0E25, 0x0625), 0x0625);
-    EXPECT_EQ(ToStoredHotkey(0x0E25, 0x0E25), 0x0E25);
-    EXPECT_EQ(ToStoredHotkey(0x0E27, 0x0625), 0x0E27) << "a new key is stored as shown";
-    EXPECT_EQ(ToStoredHotkey(0, 0x0625), 0);
-}

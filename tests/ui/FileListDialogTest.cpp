@@ -9,26 +9,26 @@ namespace {
 constexpr COLORREF kGrey = RGB(192, 192, 192);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 
-// The preview's frame in client pixels.
-RECT Frame(HWND dialog)
+// Inside the preview's frame (its etched edge left out), in client pixels.
+RECT InsideFrame(HWND dialog)
 {
     RECT frame = {};
     GetWindowRect(GetDlgItem(dialog, IDC_FILELIST_FRAME), &frame);
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&frame), 2);
+    InflateRect(&frame, -2, -2);
     return frame;
 }
 
-POINT Centre(const RECT& rect)
+COLORREF Pixel(HWND dialog, LONG x, LONG y)
 {
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    return GetPixel(WindowDc(dialog).get(), x, y) & 0xFFFFFF;
 }
 
 // The middle of the preview area, read back from the screen.
 COLORREF PreviewPixel(HWND dialog)
 {
-    WindowDc dc(dialog);
-    const POINT centre = Centre(Frame(dialog));
-    return GetPixel(dc.get(), centre.x, centre.y) & 0xFFFFFF;
+    const RECT inside = InsideFrame(dialog);
+    return Pixel(dialog, (inside.left + inside.right) / 2, (inside.top + inside.bottom) / 2);
 }
 
 class FileListDialogTest : public UiTest {
@@ -104,13 +104,26 @@ TEST_F(FileListDialogTest, AnEmptyOrMissingFolderGivesAnEmptyList)
     }
 }
 
-TEST_F(FileListDialogTest, PreviewFollowsTheSelectionAndTheCheckBox)
+TEST_F(FileListDialogTest, PreviewSitsInItsFrameAndFollowsTheSelectionAndTheCheckBox)
 {
     ModalDriver driver;
     driver.Then(OnDialog([](HWND dialog) {
         SelectLine(dialog, IDC_FILELIST_FILES, 0);
         EXPECT_TRUE(Enabled(dialog, IDC_FILELIST_SET));
         EXPECT_EQ(PreviewPixel(dialog), kRed);
+        // 4:3, it fills its box: the box stays inside the frame and, scaled with it, nearly
+        // fills one of its sides (a box of fixed pixels would not at 144 dpi).
+        const RECT inside = InsideFrame(dialog);
+        const LONG x = (inside.left + inside.right) / 2, y = (inside.top + inside.bottom) / 2;
+        RECT box = {x, y, x, y};  // the red pixels' extremes
+        while (Pixel(dialog, box.left - 1, y) == kRed) --box.left;
+        while (Pixel(dialog, box.right + 1, y) == kRed) ++box.right;
+        while (Pixel(dialog, x, box.top - 1) == kRed) --box.top;
+        while (Pixel(dialog, x, box.bottom + 1) == kRed) ++box.bottom;
+        EXPECT_TRUE(box.left >= inside.left && box.right < inside.right &&
+                    box.top >= inside.top && box.bottom < inside.bottom);
+        EXPECT_TRUE(box.right - box.left > (inside.right - inside.left) * 9 / 10 ||
+                    box.bottom - box.top > (inside.bottom - inside.top) * 9 / 10);
         Click(dialog, IDC_FILELIST_PREVIEW);
         EXPECT_EQ(PreviewPixel(dialog), kGrey);
         Click(dialog, IDC_FILELIST_PREVIEW);
@@ -119,38 +132,6 @@ TEST_F(FileListDialogTest, PreviewFollowsTheSelectionAndTheCheckBox)
         InvalidateRect(dialog, nullptr, TRUE);
         UpdateWindow(dialog);
         EXPECT_EQ(PreviewPixel(dialog), kRed);
-        Click(dialog, IDC_FILELIST_CLOSE);
-    }));
-    Show(folder);
-}
-
-TEST_F(FileListDialogTest, PreviewFillsItsFrameWithoutCrossingItsEdge)
-{
-    ModalDriver driver;
-    driver.Then(OnDialog([](HWND dialog) {
-        SelectLine(dialog, IDC_FILELIST_FILES, 0);  // 4:3, so it covers the whole box
-        RECT inside = Frame(dialog);
-        InflateRect(&inside, -2, -2);  // the etched edge
-        WindowDc dc(dialog);
-        // The last red pixel from the frame's centre in one direction.
-        const auto reach = [&](int dx, int dy) {
-            POINT p = Centre(inside);
-            while ((GetPixel(dc.get(), p.x + dx, p.y + dy) & 0xFFFFFF) == kRed) {
-                p.x += dx;
-                p.y += dy;
-            }
-            return p;
-        };
-        const RECT box = {reach(-1, 0).x, reach(0, -1).y, reach(1, 0).x + 1, reach(0, 1).y + 1};
-        EXPECT_GE(box.left, inside.left);
-        EXPECT_GE(box.top, inside.top);
-        EXPECT_LE(box.right, inside.right);
-        EXPECT_LE(box.bottom, inside.bottom);
-        // Scaled with the frame, it nearly fills one side: a box of fixed pixels would not.
-        const int width = box.right - box.left, height = box.bottom - box.top;
-        EXPECT_TRUE(width > (inside.right - inside.left) * 9 / 10 ||
-                    height > (inside.bottom - inside.top) * 9 / 10)
-            << width << " x " << height;
         Click(dialog, IDC_FILELIST_CLOSE);
     }));
     Show(folder);
