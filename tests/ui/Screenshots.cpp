@@ -65,9 +65,9 @@ void Settle(HWND window)
 // Wine's control does not name a key set by HKM_SETHOTKEY from its extended-key flag.
 void TypeHotkey(HWND control, UINT key)
 {
-    const auto keyData = [](UINT virtualKey, LPARAM extended, LPARAM up) {
-        return static_cast<LPARAM>(MapVirtualKeyA(virtualKey, 0)) << 16 | extended << 24 |
-               up << 30 | up << 31 | 1;
+    const auto keyData = [](UINT virtualKey, DWORD extended, DWORD up) {
+        return static_cast<LPARAM>(MapVirtualKeyA(virtualKey, 0) << 16 | extended << 24 |
+                                   up << 30 | up << 31 | 1);
     };
     SendMessageA(control, WM_KEYDOWN, VK_CONTROL, keyData(VK_CONTROL, 0, 0));
     SendMessageA(control, WM_SYSKEYDOWN, VK_MENU, keyData(VK_MENU, 0, 0));
