@@ -28,6 +28,14 @@ constexpr char kHelpFile[] = "\\help\\help.htm";
 constexpr DWORD kTrayDataSize = NOTIFYICONDATAA_V1_SIZE;
 static_assert(sizeof(void*) != 4 || kTrayDataSize == 88, "tray record layout");
 
+// The tray draws its icons at the small-icon size of the system DPI (24 pixels at 150 %).
+HICON LoadTrayIcon(HINSTANCE instance, int id)
+{
+    return static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON,
+                                         GetSystemMetrics(SM_CXSMICON),
+                                         GetSystemMetrics(SM_CYSMICON), 0));
+}
+
 }  // namespace
 
 CMainWindow::CMainWindow(CWallpaperChanger* engine) : engine_(engine) {}
@@ -77,10 +85,8 @@ void CMainWindow::Create(HINSTANCE instance, const char* className, const char* 
 void CMainWindow::AddTrayIcon()
 {
     const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd_, GWLP_HINSTANCE));
-    iconPaused_.reset(static_cast<HICON>(
-        LoadImageA(instance, MAKEINTRESOURCEA(IDI_TRAY_PAUSED), IMAGE_ICON, 16, 16, 0)));
-    iconRunning_.reset(static_cast<HICON>(
-        LoadImageA(instance, MAKEINTRESOURCEA(IDI_TRAY_RUNNING), IMAGE_ICON, 16, 16, 0)));
+    iconPaused_.reset(LoadTrayIcon(instance, IDI_TRAY_PAUSED));
+    iconRunning_.reset(LoadTrayIcon(instance, IDI_TRAY_RUNNING));
     if (!iconPaused_ || !iconRunning_)
         throw CException("failed LoadIcon");
 

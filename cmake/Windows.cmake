@@ -26,6 +26,10 @@ target_include_directories(tessel_core PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(tessel_core PUBLIC comctl32 shlwapi ole32 oleaut32 uuid tesselsub_imports)
 tessel_warnings(tessel_core)
 
+# windres reads these itself, so the build must be told that the script depends on them.
+file(GLOB TESSEL_RC_INPUTS ${PROJECT_SOURCE_DIR}/resources/Tessel.manifest
+     ${PROJECT_SOURCE_DIR}/resources/icons/*.ico)
+set_source_files_properties(resources/Tessel.rc PROPERTIES OBJECT_DEPENDS "${TESSEL_RC_INPUTS}")
 add_executable(Tessel WIN32 app/WinMain.cpp resources/Tessel.rc resources/Dialogs.rc)
 target_link_libraries(Tessel PRIVATE tessel_core)
 tessel_warnings(Tessel)

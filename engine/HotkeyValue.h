@@ -10,3 +10,11 @@ struct HotkeyCombination {
 
 // Shift, Control and Alt map to their MOD_ flags; the extended-key flag is dropped.
 HotkeyCombination ToHotkeyCombination(std::int32_t value);
+
+// The stored value as the hotkey control shows it: the extended keys (arrows, Page Up/Down,
+// Home, End, Insert, Delete, ...) get the extended-key flag, without which the control names
+// the keypad key that shares their virtual key ("Num 4" for Left).
+std::int32_t ToControlHotkey(std::int32_t stored);
+// What to store for the control's value: a combination left as it was keeps its stored
+// bytes, with or without the extended-key flag.
+std::int32_t ToStoredHotkey(std::int32_t control, std::int32_t stored);

@@ -65,6 +65,7 @@
 #define IDC_FILELIST_SET 1502
 #define IDC_FILELIST_FILES 1503
 #define IDC_FILELIST_PREVIEW 1504
+#define IDC_FILELIST_FRAME 1505  // the preview is drawn inside it
 
 // Process register dialog (DLG_PROCESS_REGISTER).
 #define IDC_RUNNING_PROCESSES 1601

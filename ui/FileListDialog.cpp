@@ -5,6 +5,7 @@
 #include "imaging/WallpaperMaker.h"
 #include "resources/DialogIds.h"
 #include "ui/DialogUtil.h"
+#include "ui/PreviewBox.h"
 #include "win32/GdiGuards.h"
 
 #include <commctrl.h>
@@ -14,11 +15,8 @@
 namespace {
 
 constexpr char kTemplate[] = "DLG_FILELIST";
-// The preview area, fixed in client pixels.
-constexpr int kPreviewLeft = 256;
-constexpr int kPreviewTop = 26;
-constexpr int kPreviewWidth = 180;
-constexpr int kPreviewHeight = 135;
+// The preview keeps this far, in dialog units, from the frame's edge.
+constexpr int kFrameMargin = 2;
 
 }  // namespace
 
@@ -61,9 +59,23 @@ void CFileListDialog::OnInitDialog()
         SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(file.GetName().c_str()));
     SetChecked(dialog_, IDC_FILELIST_PREVIEW, true);
     CenterOnDesktop(dialog_);
+    PlacePreview();
     WindowDc screen(dialog_);
-    preview_.reset(CreateCompatibleBitmap(screen.get(), kPreviewWidth, kPreviewHeight));
+    preview_.reset(CreateCompatibleBitmap(screen.get(), box_.width, box_.height));
     ClearPreview();
+}
+
+void CFileListDialog::PlacePreview()
+{
+    // The dialog manager has placed the frame from its dialog units at the screen's DPI;
+    // the margin is mapped the same way, so the box follows both font and DPI.
+    RECT frame = {};
+    GetWindowRect(GetDlgItem(dialog_, IDC_FILELIST_FRAME), &frame);
+    MapWindowPoints(nullptr, dialog_, reinterpret_cast<POINT*>(&frame), 2);
+    RECT margin = {0, 0, kFrameMargin, kFrameMargin};
+    MapDialogRect(dialog_, &margin);
+    box_ = FourThreeBoxIn(frame.left + margin.right, frame.top + margin.bottom,
+                          frame.right - margin.right, frame.bottom - margin.bottom);
 }
 
 void CFileListDialog::OnCommand(int id, int notification)
@@ -100,7 +112,7 @@ void CFileListDialog::OnPaint()
 {
     PaintDc paint(dialog_);
     const BitmapDc memory(paint.get(), preview_.get());
-    BitBlt(paint.get(), kPreviewLeft, kPreviewTop, kPreviewWidth, kPreviewHeight, memory.get(),
+    BitBlt(paint.get(), box_.left, box_.top, box_.width, box_.height, memory.get(),
            0, 0, SRCCOPY);
 }
 
@@ -127,15 +139,15 @@ void CFileListDialog::DrawPreview()
     try {
         WindowDc screen(dialog_);
         const BitmapDc memory(screen.get(), preview_.get());
-        const RECT box = {0, 0, kPreviewWidth, kPreviewHeight};
+        const RECT box = {0, 0, box_.width, box_.height};
         CImageLoader(engine_->spi.Plugins()).DrawPreview(path, memory.get(), box);
-        BitBlt(screen.get(), kPreviewLeft, kPreviewTop, kPreviewWidth, kPreviewHeight,
+        BitBlt(screen.get(), box_.left, box_.top, box_.width, box_.height,
                memory.get(), 0, 0, SRCCOPY);
     } catch (const CWallpaperMaker::CWallpaperException& failure) {
         SetChecked(dialog_, IDC_FILELIST_PREVIEW, false);
         // The bitmap holds the grey box now; let the screen show it too.
-        const RECT area = {kPreviewLeft, kPreviewTop, kPreviewLeft + kPreviewWidth,
-                           kPreviewTop + kPreviewHeight};
+        const RECT area = {box_.left, box_.top, box_.left + box_.width,
+                           box_.top + box_.height};
         InvalidateRect(dialog_, &area, FALSE);
         failure.ShowMessage();
     }
@@ -148,7 +160,7 @@ void CFileListDialog::ClearPreview()
     WindowDc screen(dialog_);
     const BitmapDc memory(screen.get(), preview_.get());
     const SelectedObject brush(memory.get(), GetStockObject(LTGRAY_BRUSH));
-    PatBlt(memory.get(), 0, 0, kPreviewWidth, kPreviewHeight, PATCOPY);
-    BitBlt(screen.get(), kPreviewLeft, kPreviewTop, kPreviewWidth, kPreviewHeight, memory.get(),
+    PatBlt(memory.get(), 0, 0, box_.width, box_.height, PATCOPY);
+    BitBlt(screen.get(), box_.left, box_.top, box_.width, box_.height, memory.get(),
            0, 0, SRCCOPY);
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "win32/UniqueHandle.h"
 #include "ui/ModalDialog.h"
+#include "ui/PreviewBox.h"
 #include "wallpaper/WallpaperFolder.h"
 
 #include <windows.h>
@@ -29,6 +30,7 @@ private:
     void OnCommand(int id, int notification) override;
     INT_PTR OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnPaint();
+    void PlacePreview();
 
     std::string SelectedPath() const;
     void SetWallpaper();
@@ -38,5 +40,6 @@ private:
     HWND list_ = nullptr;
     CWallpaperFolder folder_;
     CWallpaperChanger* engine_;
-    UniqueGdiObject preview_;  // 180 x 135, compatible with the dialog
+    PreviewBox box_ = {};      // in client pixels
+    UniqueGdiObject preview_;  // the box's size, compatible with the dialog
 };

@@ -1,5 +1,6 @@
 #include "ui/HotkeyPage.h"
 
+#include "engine/HotkeyValue.h"
 #include "engine/WallpaperChanger.h"
 #include "resources/DialogIds.h"
 
@@ -29,16 +30,18 @@ INT_PTR CHotkeyPage::OnInitDialog()
     SendDlgItemMessageA(window_, IDC_ICON_CLICK, CB_SETCURSEL, hotkeys.iconClickAction + 1, 0);
     for (int i = 0; i < HotkeySettings::kCount; ++i)
         SendDlgItemMessageA(window_, IDC_HOTKEY_FIRST + i, HKM_SETHOTKEY,
-                            static_cast<WPARAM>(hotkeys.GetHotkey(i)), 0);
+                            static_cast<WPARAM>(ToControlHotkey(hotkeys.GetHotkey(i))), 0);
     return TRUE;
 }
 
 INT_PTR CHotkeyPage::OnApply()
 {
     HotkeySettings& hotkeys = engine_.hotkeys;
-    for (int i = 0; i < HotkeySettings::kCount; ++i)
-        hotkeys.SetHotkey(i, static_cast<int>(LOWORD(
-                                 SendDlgItemMessageA(window_, IDC_HOTKEY_FIRST + i, HKM_GETHOTKEY, 0, 0))));
+    for (int i = 0; i < HotkeySettings::kCount; ++i) {
+        const int shown = static_cast<int>(
+            LOWORD(SendDlgItemMessageA(window_, IDC_HOTKEY_FIRST + i, HKM_GETHOTKEY, 0, 0)));
+        hotkeys.SetHotkey(i, ToStoredHotkey(shown, hotkeys.GetHotkey(i)));
+    }
     hotkeys.iconClickAction =
         static_cast<int>(SendDlgItemMessageA(window_, IDC_ICON_CLICK, CB_GETCURSEL, 0, 0)) - 1;
     return TRUE;

@@ -1,9 +1,15 @@
 #include "ui/ModalDialog.h"
 
+#include <commctrl.h>
+
 CModalDialog::~CModalDialog() = default;
 
 void CModalDialog::Run(HWND owner, const char* templateName)
 {
+    // A one-shot run opens the file list with nothing else having loaded the version 6
+    // controls that the manifest asks for.
+    const INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
     DialogBoxParamA(GetModuleHandleA(nullptr), templateName, owner, Procedure,
                     reinterpret_cast<LPARAM>(this));
     failure_.RethrowIfAny();

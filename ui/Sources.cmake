@@ -1,3 +1,6 @@
+set(TESSEL_UI_PORTABLE
+  PreviewBox.cpp
+)
 set(TESSEL_UI_WIN32
   DialogUtil.cpp
   FileListDialog.cpp

@@ -121,6 +121,21 @@ TEST(ProgramResources, VersionNamesTheProductAndItsMaker)
     EXPECT_EQ(value("CompanyName"), "Brindlecove");
 }
 
+TEST(ProgramResources, ManifestAsksForVisualStylesAndTheSystemDpi)
+{
+    ACTCTX_SECTION_KEYED_DATA controls = {};
+    controls.cbSize = sizeof controls;
+    EXPECT_TRUE(FindActCtxSectionStringA(0, nullptr, ACTIVATION_CONTEXT_SECTION_DLL_REDIRECTION,
+                                         "comctl32.dll", &controls));
+    // Windows 7 and later, beyond the headers' target.
+    const auto query = reinterpret_cast<BOOL(WINAPI*)(DWORD, HANDLE, PCWSTR, PCWSTR, PWSTR,
+                                                      SIZE_T, SIZE_T*)>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "QueryActCtxSettingsW")));
+    wchar_t value[8] = {};
+    ASSERT_TRUE(query && query(0, nullptr, nullptr, L"dpiAware", value, 8, nullptr));
+    EXPECT_STREQ(value, L"true");
+}
+
 TEST(ProgramResources, MenusHoldTheirCommands)
 {
     const UniqueMenu main(LoadMenuA(GetModuleHandleA(nullptr), "MAINMENU"));

@@ -9,11 +9,26 @@ namespace {
 constexpr COLORREF kGrey = RGB(192, 192, 192);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 
+// Inside the preview's frame (its etched edge left out), in client pixels.
+RECT InsideFrame(HWND dialog)
+{
+    RECT frame = {};
+    GetWindowRect(GetDlgItem(dialog, IDC_FILELIST_FRAME), &frame);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&frame), 2);
+    InflateRect(&frame, -2, -2);
+    return frame;
+}
+
+COLORREF Pixel(HWND dialog, LONG x, LONG y)
+{
+    return GetPixel(WindowDc(dialog).get(), x, y) & 0xFFFFFF;
+}
+
 // The middle of the preview area, read back from the screen.
 COLORREF PreviewPixel(HWND dialog)
 {
-    WindowDc dc(dialog);
-    return GetPixel(dc.get(), 256 + 90, 26 + 67) & 0xFFFFFF;
+    const RECT inside = InsideFrame(dialog);
+    return Pixel(dialog, (inside.left + inside.right) / 2, (inside.top + inside.bottom) / 2);
 }
 
 class FileListDialogTest : public UiTest {
@@ -89,13 +104,26 @@ TEST_F(FileListDialogTest, AnEmptyOrMissingFolderGivesAnEmptyList)
     }
 }
 
-TEST_F(FileListDialogTest, PreviewFollowsTheSelectionAndTheCheckBox)
+TEST_F(FileListDialogTest, PreviewSitsInItsFrameAndFollowsTheSelectionAndTheCheckBox)
 {
     ModalDriver driver;
     driver.Then(OnDialog([](HWND dialog) {
         SelectLine(dialog, IDC_FILELIST_FILES, 0);
         EXPECT_TRUE(Enabled(dialog, IDC_FILELIST_SET));
         EXPECT_EQ(PreviewPixel(dialog), kRed);
+        // 4:3, it fills its box: the box stays inside the frame and, scaled with it, nearly
+        // fills one of its sides (a box of fixed pixels would not at 144 dpi).
+        const RECT inside = InsideFrame(dialog);
+        const LONG x = (inside.left + inside.right) / 2, y = (inside.top + inside.bottom) / 2;
+        RECT box = {x, y, x, y};  // the red pixels' extremes
+        while (Pixel(dialog, box.left - 1, y) == kRed) --box.left;
+        while (Pixel(dialog, box.right + 1, y) == kRed) ++box.right;
+        while (Pixel(dialog, x, box.top - 1) == kRed) --box.top;
+        while (Pixel(dialog, x, box.bottom + 1) == kRed) ++box.bottom;
+        EXPECT_TRUE(box.left >= inside.left && box.right < inside.right &&
+                    box.top >= inside.top && box.bottom < inside.bottom);
+        EXPECT_TRUE(box.right - box.left > (inside.right - inside.left) * 9 / 10 ||
+                    box.bottom - box.top > (inside.bottom - inside.top) * 9 / 10);
         Click(dialog, IDC_FILELIST_PREVIEW);
         EXPECT_EQ(PreviewPixel(dialog), kGrey);
         Click(dialog, IDC_FILELIST_PREVIEW);

@@ -60,6 +60,23 @@ void Settle(HWND window)
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
+// Ctrl+Alt+key typed into a hotkey control, as from the keyboard. The control names the key
+// by the scan code it was typed with, extended for the arrow keys ("Right", not "Num 6");
+// Wine's control does not name a key set by HKM_SETHOTKEY from its extended-key flag.
+void TypeHotkey(HWND control, UINT key)
+{
+    const auto keyData = [](UINT virtualKey, DWORD extended, DWORD up) {
+        return static_cast<LPARAM>(MapVirtualKeyA(virtualKey, 0) << 16 | extended << 24 |
+                                   up << 30 | up << 31 | 1);
+    };
+    SendMessageA(control, WM_KEYDOWN, VK_CONTROL, keyData(VK_CONTROL, 0, 0));
+    SendMessageA(control, WM_SYSKEYDOWN, VK_MENU, keyData(VK_MENU, 0, 0));
+    SendMessageA(control, WM_SYSKEYDOWN, key, keyData(key, 1, 0));
+    SendMessageA(control, WM_SYSKEYUP, key, keyData(key, 1, 1));
+    SendMessageA(control, WM_KEYUP, VK_MENU, keyData(VK_MENU, 0, 1));
+    SendMessageA(control, WM_KEYUP, VK_CONTROL, keyData(VK_CONTROL, 0, 1));
+}
+
 ModalDriver::Step ShootPage(int index, const char* file)
 {
     return [index, file] {
@@ -103,13 +120,17 @@ TESSEL_PROBE(Screenshots)
         engine.Load(window);
         engine.AddFolder(pictures, true);
         engine.AddFolder("C:\\Users\\Public\\Pictures", true);
-        engine.hotkeys.SetHotkey(1, (HOTKEYF_CONTROL | HOTKEYF_ALT) << 8 | VK_RIGHT);
-        engine.hotkeys.SetHotkey(2, (HOTKEYF_CONTROL | HOTKEYF_ALT) << 8 | VK_LEFT);
         engine.options.SetProcesses({"game.exe", "movie.exe"});
 
         ModalDriver driver;
         driver.Then(ShootPage(0, "page-folder.bmp"))
             .Then(ShootPage(1, "page-option.bmp"))
+            .Do([] {
+                const HWND sheet = FindSheet();
+                SelectPage(sheet, 2);
+                TypeHotkey(GetDlgItem(CurrentPage(sheet), IDC_HOTKEY_NEXT), VK_RIGHT);
+                TypeHotkey(GetDlgItem(CurrentPage(sheet), IDC_HOTKEY_PREVIOUS), VK_LEFT);
+            })
             .Then(ShootPage(2, "page-hotkey.bmp"))
             .Then(ShootPage(3, "page-run.bmp"))
             .Then(ShootPage(4, "page-spi.bmp"))

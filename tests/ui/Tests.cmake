@@ -14,6 +14,7 @@ if(WIN32)
     imaging/HostileImages.cpp
     ui/ProcessRegisterDialogTest.cpp
     ui/Screenshots.cpp
+    ui/ScreenDpiTest.cpp
     # The dialogs and menus load from the running program's own resources.
     ${PROJECT_SOURCE_DIR}/resources/Dialogs.rc
     ${PROJECT_SOURCE_DIR}/resources/Tessel.rc
