@@ -6,13 +6,13 @@
 
 namespace {
 
-// The short name of the existing file or folder at a full path, exact in ANSI; or "".
-std::string ShortNameOf(const std::wstring& path)
+// The ANSI name of the existing file or folder at a full path; or "".
+std::string AnsiNameAt(const std::wstring& path)
 {
     WIN32_FIND_DATAW entry;
     const UniqueFind found(FindFirstFileW(path.c_str(), &entry));
     std::string ansi;
-    if (!found || !ToExactAnsi(entry.cAlternateFileName, ansi))
+    if (!found || !AnsiNameOf(entry, ansi))
         return "";
     return ansi;
 }
@@ -44,6 +44,13 @@ bool ToExactAnsi(const std::wstring& text, std::string& ansi)
     return true;
 }
 
+bool AnsiNameOf(const WIN32_FIND_DATAW& entry, std::string& name)
+{
+    const bool spelled = ToExactAnsi(entry.cFileName, name) ||
+                         ToExactAnsi(entry.cAlternateFileName, name);
+    return spelled && !name.empty();
+}
+
 std::string AnsiPathOf(const std::wstring& path)
 {
     std::string whole;
@@ -57,7 +64,7 @@ std::string AnsiPathOf(const std::wstring& path)
             end = path.size();
         std::string component;
         if (!ToExactAnsi(path.substr(done, end - done), component)) {
-            component = ShortNameOf(path.substr(0, end));
+            component = AnsiNameAt(path.substr(0, end));
             if (component.empty())
                 return "";
         }

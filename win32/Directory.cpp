@@ -24,11 +24,8 @@ void ListDirectory(std::vector<DirectoryEntry>& entries, const std::string& fold
     do {
         if (entry.cFileName[0] == L'.')
             continue;
-        // A name the code page cannot spell goes by its short name; without one the file
-        // cannot be opened by an ANSI path at all and is left out.
-        const bool spelled = ToExactAnsi(entry.cFileName, name) ||
-                             ToExactAnsi(entry.cAlternateFileName, name);
-        if (!spelled || name.empty())
+        // Without an ANSI name the file cannot be opened by an ANSI path at all.
+        if (!AnsiNameOf(entry, name))
             continue;
         const FileStamp stamp{Join(entry.nFileSizeHigh, entry.nFileSizeLow),
                               Join(entry.ftLastWriteTime.dwHighDateTime,
