@@ -30,7 +30,9 @@ std::string ProgramArguments(const char* ansiArguments)
     std::string exact;
     if (ToExactAnsi(arguments, exact))
         return ansiArguments;
-    // A path that does not exist keeps the system's text: opening it reports the failure.
+    // Never the system's text from here: its best-fit look-alikes name other files ("cafe"
+    // for "café") and other folders ("¥" becomes '\\'). A path without an ANSI form names
+    // no file, and opening it fails as for a missing file.
     const std::string path = AnsiPathOf(StripQuotes(arguments));
-    return path.empty() ? ansiArguments : path;
+    return path.empty() ? ToUnopenableAnsi(arguments) : path;
 }

@@ -21,7 +21,7 @@ using namespace Protocol;
 constexpr UINT kFolderMenuPosition = 5;
 constexpr unsigned kMaxFolderItems = 256;
 constexpr char kFolderMenuText[] = "ファイルリスト(&L)";
-constexpr char kHelpFile[] = "\\help\\help.htm";
+constexpr wchar_t kHelpFile[] = L"\\help\\help.htm";
 
 // The NOTIFYICONDATA layout with the 64-byte tip, which every shell accepts: 88 bytes in
 // the 32-bit program.
@@ -350,7 +350,8 @@ void CMainWindow::OpenFolderFileList(unsigned index)
 
 void CMainWindow::ShowHelp()
 {
-    const std::string path = GetModuleDirectory() + kHelpFile;
+    // By its wide path: the program's folder need not have an ANSI one.
+    const std::wstring path = GetModuleDirectoryW() + kHelpFile;
     // SW_SHOWNORMAL: a browser that is not yet running could otherwise start hidden.
-    ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    ShellExecuteW(nullptr, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }

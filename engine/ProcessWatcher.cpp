@@ -1,6 +1,7 @@
 #include "engine/ProcessWatcher.h"
 
 #include "engine/ProcessFileName.h"
+#include "win32/AnsiPath.h"
 #include "win32/GuardedCall.h"
 #include "win32/Module.h"
 #include "win32/UniqueHandle.h"
@@ -13,18 +14,13 @@
 namespace {
 
 using CreateSnapshotFunction = HANDLE(WINAPI*)(DWORD flags, DWORD processId);
-using ProcessWalkFunction = BOOL(WINAPI*)(HANDLE snapshot, PROCESSENTRY32* entry);
-
-static_assert(sizeof(void*) != 4 || sizeof(PROCESSENTRY32) == 296,
-              "the narrow snapshot entry of the 32-bit program");
+using ProcessWalkFunction = BOOL(WINAPI*)(HANDLE snapshot, PROCESSENTRY32W* entry);
 
 BOOL AppendFileName(DWORD, const char* exeFile, void* user)
 {
     return GuardedCall(
         [&] {
-            const std::size_t length = strnlen(exeFile, MAX_PATH);
-            static_cast<std::vector<std::string>*>(user)->push_back(
-                ProcessFileName(std::string_view(exeFile, length)));
+            static_cast<std::vector<std::string>*>(user)->push_back(ProcessFileName(exeFile));
             return TRUE;
         },
         [] { return FALSE; });
@@ -39,19 +35,25 @@ bool EnumerateWithToolhelp(ProcessCallback callback, void* user)
         return false;
     const auto createSnapshot =
         GetModuleFunction<CreateSnapshotFunction>(kernel.get(), "CreateToolhelp32Snapshot");
-    const auto first = GetModuleFunction<ProcessWalkFunction>(kernel.get(), "Process32First");
-    const auto next = GetModuleFunction<ProcessWalkFunction>(kernel.get(), "Process32Next");
+    // The wide entries: the narrow ones turn a name the code page cannot spell into a
+    // best-fit look-alike ("cafe.exe" for "café.exe") or question marks.
+    const auto first = GetModuleFunction<ProcessWalkFunction>(kernel.get(), "Process32FirstW");
+    const auto next = GetModuleFunction<ProcessWalkFunction>(kernel.get(), "Process32NextW");
     if (createSnapshot == nullptr || first == nullptr || next == nullptr)
         return false;
     const UniqueFile snapshot(createSnapshot(TH32CS_SNAPPROCESS, 0));
     if (!snapshot)
         return false;
 
-    PROCESSENTRY32 entry;
+    PROCESSENTRY32W entry;
     std::memset(&entry, 0, sizeof entry);
     entry.dwSize = sizeof entry;
+    std::string exeFile;
     for (BOOL found = first(snapshot.get(), &entry); found; found = next(snapshot.get(), &entry)) {
-        if (!callback(entry.th32ProcessID, entry.szExeFile, user))
+        const std::size_t length = wcsnlen(entry.szExeFile, MAX_PATH);
+        // A name without an exact ANSI form matches no registered name: skipped.
+        if (ToExactAnsi(std::wstring(entry.szExeFile, length), exeFile) &&
+            !callback(entry.th32ProcessID, exeFile.c_str(), user))
             break;
         entry.dwSize = sizeof entry;
     }

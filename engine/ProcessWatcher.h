@@ -4,8 +4,9 @@
 #include <string>
 #include <vector>
 
-// Per running process: its identifier, the snapshot's executable text and the caller's
-// pointer; non-zero goes on, 0 stops the walk.
+// Per running process: its identifier, the snapshot's executable text (exact ANSI; a process
+// whose name has none is not handed on) and the caller's pointer; non-zero goes on, 0 stops
+// the walk.
 using ProcessCallback = BOOL (*)(DWORD processId, const char* exeFile, void* user);
 
 // Walks a fresh tool-help process snapshot, with the functions bound from "Kernel32.DLL"

@@ -130,6 +130,9 @@ void CWallpaperChanger::SetWallpaperFile(const std::string& path)
     }
     std::string target = GetTmpPath() + kWallpaperFile;
     try {
+        // Without a folder the file would land at the root of the current drive.
+        if (GetTmpPath().empty())
+            throw CWallpaperMaker::CWallpaperException("failed CreateFile");
         CImageLoader loader(spi.Plugins());
         if (options.resize) {
             RECT desktop = {};
@@ -182,9 +185,9 @@ UINT CWallpaperChanger::UpdateFlags() const
     return options.notifyAll ? SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE : SPIF_UPDATEINIFILE;
 }
 
-bool CWallpaperChanger::IsPicture(const std::string& path, const FileStamp* stamp) const
+bool CWallpaperChanger::IsPicture(const std::string& path, const DirectoryEntry* listed) const
 {
-    return IsSupportedImage(path, spi.Plugins(), stamp);
+    return IsSupportedImage(path, spi.Plugins(), listed);
 }
 
 PictureFilter CWallpaperChanger::GetPictureFilter() const
@@ -196,8 +199,8 @@ PictureFilter CWallpaperChanger::GetPictureFilter() const
 // it only after Load, by which time the plug-in settings exist.
 PictureFilter CWallpaperChanger::PictureFilterOf(const CWallpaperChanger* engine)
 {
-    return [engine](const std::string& path, const FileStamp* stamp) {
-        return engine->IsPicture(path, stamp);
+    return [engine](const std::string& path, const DirectoryEntry* listed) {
+        return engine->IsPicture(path, listed);
     };
 }
 

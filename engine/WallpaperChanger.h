@@ -46,7 +46,7 @@ public:
 
     // Whether a file is a picture the program shows: an OLE type, or one a loaded plug-in
     // accepts. The filter of every file list built for this engine.
-    bool IsPicture(const std::string& path, const FileStamp* stamp = nullptr) const;
+    bool IsPicture(const std::string& path, const DirectoryEntry* listed = nullptr) const;
     PictureFilter GetPictureFilter() const;
     // New plug-in settings from the plug-in page; rescans the folders when a new set of
     // plug-ins was loaded.

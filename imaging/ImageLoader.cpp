@@ -5,11 +5,12 @@
 #include "imaging/PreviewBackground.h"
 #include "imaging/SpiManager.h"
 #include "imaging/SpiWallpaperMaker.h"
+#include "win32/AnsiPath.h"
 
 void CImageLoader::Load(const std::string& path)
 {
     maker_.reset();
-    if (IsOleImage(path)) {
+    if (IsOleImage(TypeNameOf(path))) {
         maker_ = std::make_unique<COleWallpaperMaker>(path);
         return;
     }

@@ -2,12 +2,14 @@
 
 #include "imaging/SpiManager.h"
 #include "imaging/WallpaperMaker.h"
+#include "win32/AnsiPath.h"
+#include "win32/Directory.h"
 
-bool IsSupportedImage(const std::string& path, CSpiManager* plugins, const FileStamp* stamp)
+bool IsSupportedImage(const std::string& path, CSpiManager* plugins, const DirectoryEntry* listed)
 {
-    if (IsOleImage(path))
+    if (IsOleImage(listed != nullptr ? listed->typeName : TypeNameOf(path)))
         return true;
-    return plugins != nullptr && plugins->Supports(path, stamp);
+    return plugins != nullptr && plugins->Supports(path, listed);
 }
 
 std::unique_ptr<CSpiManager> LoadSpiManager(const std::string& directory)

@@ -5,12 +5,12 @@
 #include <string>
 
 class CSpiManager;
-struct FileStamp;
+struct DirectoryEntry;
 
-// An OLE image type, or a file one of the plug-ins accepts (plugins null: none loaded).
-// stamp: as CSpiManager::FindPlugin takes it.
+// An OLE image type, or a file one of the plug-ins accepts (plugins null: none loaded), by
+// the extension of its long name. listed: as CSpiManager::FindPlugin takes it.
 bool IsSupportedImage(const std::string& path, CSpiManager* plugins,
-                      const FileStamp* stamp = nullptr);
+                      const DirectoryEntry* listed = nullptr);
 
 // Every plug-in of the directory. When none loads, CWallpaperMaker::CWallpaperException
 // "plugin not found".

@@ -33,7 +33,7 @@ std::vector<char> ReadPluginInput(const std::string& path)
 
 }  // namespace
 
-CSpi::CSpi(const std::string& path) : module_(LoadModuleQuietly(path.c_str()))
+CSpi::CSpi(const std::string& path) : path_(path), module_(LoadModuleQuietly(path.c_str()))
 {
     if (!module_)
         throw CSpiException("failed LoadLibrary(CSpi::CSpi)");
@@ -45,11 +45,10 @@ CSpi::CSpi(const std::string& path) : module_(LoadModuleQuietly(path.c_str()))
         throw CSpiException(path + " not support <GetPicture>");
 }
 
-CSpi::CSpi(const CSpi& other)
+CSpi::CSpi(const CSpi& other) : path_(other.path_)
 {
-    char name[MAX_PATH] = {};
-    if (other.module_ && GetModuleFileNameA(other.module_.get(), name, MAX_PATH) != 0)
-        module_ = LoadModuleQuietly(name);
+    if (other.module_)
+        module_ = LoadModuleQuietly(path_.c_str());
     if (!module_)
         throw CSpiException("failed LoadLibrary(CSpi::CSpi(CSpi&)");
     isSupported_ = other.isSupported_;

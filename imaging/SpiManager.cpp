@@ -1,6 +1,7 @@
 #include "imaging/SpiManager.h"
 
 #include "imaging/FileExtension.h"
+#include "win32/AnsiPath.h"
 #include "win32/Directory.h"
 
 #include <array>
@@ -12,7 +13,8 @@ CSpiManager::CSpiManager(const std::string& directory)
         std::vector<DirectoryEntry> entries;
         ListDirectory(entries, directory);
         for (const DirectoryEntry& entry : entries) {
-            if (FileExtension(entry.name) != "spi")
+            // A plug-in switched off by renaming ("x.spi-off") keeps a short name "X~1.SPI".
+            if (FileExtension(entry.typeName) != "spi")
                 continue;
             try {
                 CSpi loaded(directory + "\\" + entry.name);
@@ -44,10 +46,13 @@ std::optional<std::int32_t> CSpiManager::AskPlugins(const std::string& path) con
     return -1;
 }
 
-std::int32_t CSpiManager::FindPlugin(const std::string& path, const FileStamp* stamp) noexcept
+std::int32_t CSpiManager::FindPlugin(const std::string& path,
+                                     const DirectoryEntry* listed) noexcept
 {
     try {
-        const std::string extension = FileExtension(path);
+        const std::string extension =
+            FileExtension(listed != nullptr ? listed->typeName : TypeNameOf(path));
+        const FileStamp* stamp = listed != nullptr ? &listed->stamp : nullptr;
         if (!extension.empty()) {
             const auto cached = extensionCache_.find(extension);
             if (cached != extensionCache_.end())

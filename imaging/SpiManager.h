@@ -17,7 +17,7 @@ class CSpi {
 public:
     // Loads the library and both entry points; throws CSpiManager::CSpiException.
     explicit CSpi(const std::string& path);
-    // A further load reference to the same library (loaded again by its module file name).
+    // A further load reference to the same library (loaded again by the path it came from).
     CSpi(const CSpi& other);
     CSpi(CSpi&& other) noexcept = default;
     CSpi& operator=(const CSpi&) = delete;
@@ -34,6 +34,7 @@ public:
     void LoadFile(const std::string& path, UniqueLocal& info, UniqueLocal& pixels) const;
 
 private:
+    std::string path_;
     // Declared after the module, so they are gone before it is freed.
     UniqueModule module_;
     SusieIsSupported isSupported_ = nullptr;
@@ -53,13 +54,14 @@ public:
     CSpiManager(const CSpiManager&) = delete;
     CSpiManager& operator=(const CSpiManager&) = delete;
 
-    // Index of the plug-in that takes the file, or -1; never throws. A cached extension
-    // answers without opening the file. With the stamp a listing gave, the answer is
-    // remembered, and a file whose stamp has not changed since is not opened again.
-    std::int32_t FindPlugin(const std::string& path, const FileStamp* stamp = nullptr) noexcept;
-    bool Supports(const std::string& path, const FileStamp* stamp = nullptr) noexcept
+    // Index of the plug-in that takes the file, or -1; never throws. A cached extension (of
+    // the long name) answers without opening the file. With the entry a listing gave, the
+    // answer is remembered, and a file whose stamp has not changed since is not opened again.
+    std::int32_t FindPlugin(const std::string& path,
+                            const DirectoryEntry* listed = nullptr) noexcept;
+    bool Supports(const std::string& path, const DirectoryEntry* listed = nullptr) noexcept
     {
-        return FindPlugin(path, stamp) >= 0;
+        return FindPlugin(path, listed) >= 0;
     }
     // Decodes the file with the plug-in that takes it. Throws CSpiException.
     void LoadPicture(const std::string& path, UniqueLocal& info, UniqueLocal& pixels);

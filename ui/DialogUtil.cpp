@@ -29,9 +29,17 @@ void SetChecked(HWND dialog, int id, bool checked)
 
 std::string GetItemText(HWND dialog, int id)
 {
-    char text[kPathBuffer] = {};
-    GetWindowTextA(GetDlgItem(dialog, id), text, kPathBuffer);
-    return text;
+    const HWND item = GetDlgItem(dialog, id);
+    // The length may count more bytes than the text has, never fewer.
+    std::vector<char> text(static_cast<std::size_t>(GetWindowTextLengthA(item)) + 1);
+    GetWindowTextA(item, text.data(), static_cast<int>(text.size()));
+    return text.data();
+}
+
+std::string GetItemPathOr(HWND dialog, int id, const std::string& kept)
+{
+    std::string text = GetItemText(dialog, id);
+    return text.size() <= kMaxAnsiPath ? text : kept;
 }
 
 void SetItemText(HWND dialog, int id, const std::string& text)

@@ -9,8 +9,11 @@
 // True only for BST_CHECKED; an indeterminate box reads as false.
 bool IsChecked(HWND dialog, int id);
 void SetChecked(HWND dialog, int id, bool checked);
-// At most 260 characters of the control's text.
+// The control's whole text.
 std::string GetItemText(HWND dialog, int id);
+// The control's text as a path the settings store and read back whole; kept instead when
+// the text is longer (kMaxAnsiPath), as a cancelled browse would keep it.
+std::string GetItemPathOr(HWND dialog, int id, const std::string& kept);
 void SetItemText(HWND dialog, int id, const std::string& text);
 // The selected line of a list box, or "" without a selection.
 std::string GetListBoxSelection(HWND dialog, int id);

@@ -117,8 +117,8 @@ INT_PTR CFolderPage::OnCommand(WPARAM wParam, LPARAM lParam)
 
 INT_PTR CFolderPage::OnApply()
 {
-    engine_.SetTmpPath(GetItemText(window_, IDC_TMP_PATH));
-    engine_.SetEscPath(GetItemText(window_, IDC_ESC_PATH));
+    engine_.SetTmpPath(GetItemPathOr(window_, IDC_TMP_PATH, engine_.GetTmpPath()));
+    engine_.SetEscPath(GetItemPathOr(window_, IDC_ESC_PATH, engine_.GetEscPath()));
     for (const std::string& path : added_)
         engine_.AddFolder(path, true);
     for (const std::string& path : removed_)
@@ -178,10 +178,13 @@ void CFolderPage::ShowContextMenu()
 
 void CFolderPage::OnDropFiles(HDROP drop)
 {
-    wchar_t dropped[MAX_PATH + 1] = {};
-    const UINT length = DragQueryFileW(drop, 0, dropped, MAX_PATH + 1);
+    // Sized by the name itself: a cut name would add its parent folder.
+    std::wstring dropped(DragQueryFileW(drop, 0, nullptr, 0) + 1, L'\0');
+    const UINT length =
+        DragQueryFileW(drop, 0, dropped.data(), static_cast<UINT>(dropped.size()));
     DragFinish(drop);
-    const std::string path = length > 0 ? AnsiPathOf(dropped) : std::string();
+    dropped.resize(length < dropped.size() ? length : 0);
+    const std::string path = dropped.empty() ? std::string() : AnsiPathOf(dropped);
     if (!path.empty() && PathIsDirectoryA(path.c_str()))
         AddFolder(path);
 }

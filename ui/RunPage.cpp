@@ -73,7 +73,7 @@ INT_PTR CRunPage::OnApply()
     RunQuitSettings& runQuit = engine_.runQuit;
     ReadRadioGroup(window_, IDC_RUN_NONE, runQuit.runOption);
     ReadRadioGroup(window_, IDC_QUIT_NONE, runQuit.quitOption);
-    runQuit.SetRunPath(GetItemText(window_, IDC_RUN_PATH));
-    runQuit.SetQuitPath(GetItemText(window_, IDC_QUIT_PATH));
+    runQuit.SetRunPath(GetItemPathOr(window_, IDC_RUN_PATH, runQuit.runPath));
+    runQuit.SetQuitPath(GetItemPathOr(window_, IDC_QUIT_PATH, runQuit.quitPath));
     return TRUE;
 }

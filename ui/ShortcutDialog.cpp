@@ -1,6 +1,7 @@
 #include "ui/ShortcutDialog.h"
 
 #include "win32/AnsiPath.h"
+#include "win32/Directory.h"
 #include "win32/Exception.h"
 #include "win32/ComPtr.h"
 #include "win32/UniqueHandle.h"
@@ -47,8 +48,8 @@ void WriteShortcut(int specialFolder, const std::string& arguments)
         throw CException("regist_link");
     const std::wstring linkPath = folderPath + WideOf(kLinkName);
 
-    wchar_t target[MAX_PATH + 1] = {};
-    if (GetModuleFileNameW(nullptr, target, MAX_PATH) == 0)
+    const std::wstring target = ModuleFileName(nullptr);
+    if (target.empty())
         throw CException("regist_link");
 
     ComPtr<IShellLinkW> link;
@@ -60,7 +61,7 @@ void WriteShortcut(int specialFolder, const std::string& arguments)
         throw CException("regist_link");
     if (!arguments.empty() && FAILED(link->SetArguments(WideOf(arguments).c_str())))
         throw CException("regist_link");
-    link->SetPath(target);
+    link->SetPath(target.c_str());
     link->SetDescription(WideOf(kDescription).c_str());
     file->Save(linkPath.c_str(), TRUE);
 }

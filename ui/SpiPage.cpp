@@ -42,6 +42,7 @@ INT_PTR CSpiPage::OnCommand(WPARAM wParam, LPARAM)
 
 INT_PTR CSpiPage::OnApply()
 {
-    engine_.ApplySpi(GetItemText(window_, IDC_SPI_PATH), IsChecked(window_, IDC_USE_SPI));
+    engine_.ApplySpi(GetItemPathOr(window_, IDC_SPI_PATH, engine_.spi.GetSpiPath()),
+                     IsChecked(window_, IDC_USE_SPI));
     return TRUE;
 }

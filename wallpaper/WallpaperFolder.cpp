@@ -46,7 +46,7 @@ void CWallpaperFolder::Scan()
     std::string fullPath;
     for (DirectoryEntry& entry : entries) {
         fullPath.assign(prefix).append(entry.name);
-        if (isPicture_(fullPath, &entry.stamp))
+        if (isPicture_(fullPath, &entry))
             files_.emplace_back(this, std::move(entry.name));
     }
     std::sort(files_.begin(), files_.end());

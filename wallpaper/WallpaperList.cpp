@@ -5,6 +5,7 @@
 #include "wallpaper/NameOrder.h"
 #include "wallpaper/Position.h"
 #include "wallpaper/Shuffle.h"
+#include "win32/AnsiPath.h"
 #include "win32/Directory.h"
 
 #include <shlwapi.h>
@@ -20,6 +21,21 @@ namespace {
 bool FileNameLess(const CWallpaperFile* a, const CWallpaperFile* b) noexcept
 {
     return NameLess(a->GetName(), b->GetName());
+}
+
+// The program's folder; where that has no ANSI path, the user's temporary folder.
+std::string DefaultTmpPath()
+{
+    std::string path = GetModuleDirectory();
+    if (path.empty()) {
+        wchar_t temp[MAX_PATH + 1] = {};
+        const DWORD length = GetTempPathW(MAX_PATH + 1, temp);
+        if (length > 0 && length <= MAX_PATH)
+            path = AnsiPathOf(std::wstring(temp, length));
+        if (EndsWithBackslash(path))
+            path.pop_back();
+    }
+    return path;
 }
 
 }  // namespace
@@ -145,7 +161,7 @@ void CWallpaperList::GetFolders(std::vector<std::string>& paths) const
 
 void CWallpaperList::SetTmpPath(const std::string& path)
 {
-    tmpPath_ = !path.empty() && PathIsDirectoryA(path.c_str()) ? path : GetModuleDirectory();
+    tmpPath_ = !path.empty() && PathIsDirectoryA(path.c_str()) ? path : DefaultTmpPath();
     if (EndsWithBackslash(tmpPath_))
         tmpPath_.pop_back();
 }
@@ -162,7 +178,7 @@ void CWallpaperList::LoadFolders(const std::string& rootPath)
     {
         const CRegistryKey key = CRegistryKey::CreateOrOpen(folderKeyPath);
         // A value that is missing or malformed reads as the default of a new key.
-        tmpPath_ = GetModuleDirectory();
+        tmpPath_ = DefaultTmpPath();
         escPath_.clear();
         numFolder_ = 0;
         currentFile_ = -1;

@@ -21,38 +21,53 @@ void ListDirectory(std::vector<DirectoryEntry>& entries, const std::string& fold
     if (!search)
         return;
     std::string name;
+    std::string typeName;
     do {
         if (entry.cFileName[0] == L'.')
             continue;
-        // Without an ANSI name the file cannot be opened by an ANSI path at all.
-        if (!AnsiNameOf(entry, name))
+        // Without an ANSI name the file cannot be opened by an ANSI path at all; with a
+        // longer path, neither stored nor read back whole.
+        if (!AnsiNameOf(entry, name, typeName) || folder.size() + 1 + name.size() > kMaxAnsiPath)
             continue;
         const FileStamp stamp{Join(entry.nFileSizeHigh, entry.nFileSizeLow),
                               Join(entry.ftLastWriteTime.dwHighDateTime,
                                    entry.ftLastWriteTime.dwLowDateTime)};
-        entries.push_back({name, stamp});
+        entries.push_back({name, typeName, stamp});
     } while (FindNextFileW(search.get(), &entry));
+}
+
+std::wstring ModuleFileName(HMODULE module)
+{
+    std::wstring name(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD size = static_cast<DWORD>(name.size());
+        const DWORD length = GetModuleFileNameW(module, name.data(), size);
+        if (length == 0)
+            return {};
+        // A name that fills the buffer may have been cut.
+        if (length < size) {
+            name.resize(length);
+            return name;
+        }
+        if (size >= 0x8000)
+            return {};
+        name.resize(name.size() * 2);
+    }
+}
+
+std::wstring GetModuleDirectoryW()
+{
+    std::wstring path = ModuleFileName(nullptr);
+    const std::wstring::size_type slash = path.rfind(L'\\');
+    path.erase(slash == std::wstring::npos ? 0 : slash);
+    return path;
 }
 
 std::string GetModuleDirectory()
 {
-    wchar_t path[MAX_PATH + 1] = {};
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH + 1);
-    std::string directory = AnsiPathOf(std::wstring(path, length <= MAX_PATH ? length : MAX_PATH));
-    const std::size_t slash = FindLastBackslash(directory);
-    if (slash != std::string::npos)
-        directory.erase(slash);
-    return directory;
-}
-
-std::string::size_type FindLastBackslash(const std::string& path)
-{
-    std::string::size_type found = std::string::npos;
-    for (const char* at = path.c_str(); *at != '\0'; at = CharNextA(at)) {
-        if (*at == '\\')
-            found = static_cast<std::string::size_type>(at - path.c_str());
-    }
-    return found;
+    // Only the folder: the program's own name need not be spelled.
+    const std::wstring folder = GetModuleDirectoryW();
+    return folder.empty() ? std::string() : AnsiPathOf(folder);
 }
 
 bool EndsWithBackslash(const std::string& path)

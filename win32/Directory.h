@@ -1,4 +1,6 @@
 #pragma once
+#include <windows.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -16,20 +18,23 @@ struct FileStamp {
 };
 
 struct DirectoryEntry {
-    std::string name;
+    std::string name;      // ANSI text that opens it (AnsiNameOf)
+    std::string typeName;  // whose extension tells its type (AnsiNameOf)
     FileStamp stamp;
 };
 
 // A folder's entries in the order the system returns them, skipping every name that begins
-// with '.'; sub-folders are listed too. Empty when the folder is missing. Each name is ANSI
-// text that opens the file (AnsiPathOf): a name without such a spelling is left out.
+// with '.'; sub-folders are listed too. Empty when the folder is missing. An entry without an
+// ANSI name that opens it, or whose full path would be longer than kMaxAnsiPath, is left out.
 void ListDirectory(std::vector<DirectoryEntry>& entries, const std::string& folder);
 
+// The full file name of a loaded module (null: the program), whole; "" on failure.
+std::wstring ModuleFileName(HMODULE module);
 // The running program's folder, without a trailing backslash.
+std::wstring GetModuleDirectoryW();
+// The same in ANSI (AnsiPathOf); "" when the folder has no ANSI path.
 std::string GetModuleDirectory();
 
-// Path text walked by character in the ANSI code page, where the second byte of a character
-// may equal '\\' (as in "ソ" or "表"): the position of the last backslash character, or npos;
-// whether the last character is a backslash.
-std::string::size_type FindLastBackslash(const std::string& path);
+// Whether path text, walked by character in the ANSI code page, ends in a backslash: the
+// second byte of a character may equal '\\' (as in "ソ" or "表").
 bool EndsWithBackslash(const std::string& path);

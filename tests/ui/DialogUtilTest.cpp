@@ -1,6 +1,7 @@
 #include "tests/support/TempDir.h"
 #include "tests/ui/ModalDriver.h"
 #include "ui/DialogUtil.h"
+#include "win32/AnsiPath.h"
 
 #include <gtest/gtest.h>
 
@@ -32,12 +33,18 @@ protected:
     HWND parent = nullptr;
 };
 
-TEST_F(DialogUtilTest, ItemTextKeepsAtMost260Characters)
+TEST_F(DialogUtilTest, ItemTextIsReadWholeAndAPathTooLongToStoreIsRefused)
 {
-    SetItemText(parent, kEdit, std::string(260, 'a'));
-    EXPECT_EQ(GetItemText(parent, kEdit), std::string(260, 'a'));
-    SetItemText(parent, kEdit, std::string(300, 'b'));
-    EXPECT_EQ(GetItemText(parent, kEdit), std::string(260, 'b'));
+    const std::string kanji = "\x8A\xBF";  // "漢"
+    std::string longest = std::string(kMaxAnsiPath - 2, 'a') + kanji;
+    SetItemText(parent, kEdit, longest);
+    EXPECT_EQ(GetItemText(parent, kEdit), longest);
+    EXPECT_EQ(GetItemPathOr(parent, kEdit, "kept"), longest);
+    // One byte more; a cut would end inside the character.
+    longest.insert(0, "b");
+    SetItemText(parent, kEdit, longest);
+    EXPECT_EQ(GetItemText(parent, kEdit), longest);
+    EXPECT_EQ(GetItemPathOr(parent, kEdit, "kept"), "kept");
     SetItemText(parent, kEdit, "");
     EXPECT_EQ(GetItemText(parent, kEdit), "");
 }

@@ -3,6 +3,6 @@
 #include "wallpaper/PictureFilter.h"
 
 // The picture filter of a program without plug-ins: jpg, bmp and gif.
-inline const PictureFilter kOleTypes = [](const std::string& path, const FileStamp*) {
+inline const PictureFilter kOleTypes = [](const std::string& path, const DirectoryEntry*) {
     return IsOleImage(path);
 };

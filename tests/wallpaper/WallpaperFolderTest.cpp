@@ -49,7 +49,7 @@ TEST(WallpaperFolder, MissingFolderIsEmptyAndTrailingBackslashIsKept)
 {
     TempDir dir;
     EXPECT_TRUE(Names(CWallpaperFolder(dir / "missing", kOleTypes)).empty());
-    std::vector<DirectoryEntry> listed = {{"stale", {}}};
+    std::vector<DirectoryEntry> listed = {{"stale", "", {}}};
     ListDirectory(listed, dir / "missing");
     EXPECT_TRUE(listed.empty());
 

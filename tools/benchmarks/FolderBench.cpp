@@ -49,8 +49,8 @@ int RunFolderBench(int runs, const std::vector<std::string>& arguments)
     }));
     Report("entries", static_cast<double>(entries));
 
-    CWallpaperList list([&](const std::string& path, const FileStamp* stamp) {
-        return IsSupportedImage(path, plugins.get(), stamp);
+    CWallpaperList list([&](const std::string& path, const DirectoryEntry* listed) {
+        return IsSupportedImage(path, plugins.get(), listed);
     });
     // A first scan meets freshly loaded plug-ins; a rescan meets those that scanned before.
     const auto scan = [&](bool reload) {
