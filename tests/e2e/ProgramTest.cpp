@@ -7,12 +7,15 @@
 #include "tests/support/ScratchRegistry.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestBmp.h"
+#include "tests/support/TestPng.h"
 #include "win32/AnsiPath.h"
+#include "win32/Directory.h"
 
 #include <shlwapi.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 
@@ -204,6 +207,60 @@ TEST_F(ProgramTest, NamesTheCodePageCannotSpellAreListedAndSetInTurn)
     EXPECT_EQ(path.Wait(), 0);
     EXPECT_TRUE(boxes.Boxes().empty());
     EXPECT_EQ(FileSize(Wallpaper()), 54u + 36u * 11u);
+}
+
+// Each row is a path run whose text the code page cannot spell exactly: it sets pic.bmp in
+// the folder "ü", or fails as a run of a missing file does; never a look-alike.
+TEST_F(ProgramTest, HostileNamesNeverOpenALookAlikeNorTakeAShortNamesType)
+{
+    RegisterPictures();
+    const std::wstring pics = WideOf(pictures);
+    dir.File("pics\\cafe.bmp", SolidBmp(2, 2, 0x808080));
+    ASSERT_TRUE(CreateDirectoryW((pics + L"\\\u00FC").c_str(), nullptr));
+    dir.WideFile(L"pics\\ü\\pic.bmp", SolidBmp(11, 11, 0x808080));
+    dir.WideFile(L"pics\\über.bmpx", SolidBmp(13, 13, 0x808080));
+    const std::string spi = dir.Folder("spi");
+    dir.File("pics\\p.png", Png(1, 1, std::string(4, '\xFF')));
+    ASSERT_TRUE(CopyFileW(WideOf(GetModuleDirectory() + "\\plugins\\ifwic.spi").c_str(),
+                          (WideOf(spi) + L"\\\u00FCwic.spi-off").c_str(), FALSE));
+    std::wstring slashed = pics;
+    std::replace(slashed.begin(), slashed.end(), L'\\', L'/');
+    const std::wstring drive = pics.substr(0, 2);
+    const std::string missing = "failed open file";
+    const struct {
+        std::wstring path;
+        std::vector<std::string> boxes;  // none: pic.bmp is set
+        bool plugins = false;
+    } rows[] = {
+        {pics + L"\\café.bmp", {missing}},  // only cafe.bmp is there
+        {pics + L"\\x¥..¥b.bmp", {missing}},  // '¥' is no backslash
+        {pics + L"\\ü*\\pic.bmp", {missing}},
+        {slashed + L"/ü/pic.bmp", {}},
+        {pics + L"/ü\\pic.bmp", {}},
+        {drive + L"ü\\pic.bmp", {}},  // from the current folder of its drive
+        {pics + L"\\über.bmpx", {"サポートしていないフォーマットです"}},
+        // The only plug-in was switched off by renaming it.
+        {pics + L"\\p.png", {"plugin not found", "サポートしていないフォーマットです"}, true},
+    };
+    wchar_t current[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, current);
+    SetCurrentDirectoryW(pics.c_str());
+    int index = 0;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(index++);
+        DeleteFileA(Wallpaper().c_str());
+        WriteStored(RN::kSpiKey, RN::kUseSpi, REG_BINARY, std::string(1, row.plugins));
+        WriteText(RN::kSpiKey, RN::kSpiPath, row.plugins ? spi : "");
+        TesselRun run(L"\"" + row.path + L"\"");
+        MessageBoxWatcher watcher(run.ProcessId());
+        EXPECT_EQ(run.Wait(), 0);
+        std::vector<std::string> boxes;
+        for (const MessageBoxWatcher::Box& box : watcher.Boxes())
+            boxes.push_back(box.text);
+        EXPECT_EQ(boxes, row.boxes);
+        EXPECT_EQ(FileSize(Wallpaper()), row.boxes.empty() ? 54u + 36u * 11u : 0u);
+    }
+    SetCurrentDirectoryW(current);
 }
 
 TEST_F(ProgramTest, TimerMinutesChangeOnTheIntervalAndSurviveARestart)

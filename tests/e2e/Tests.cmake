@@ -1,6 +1,6 @@
 if(WIN32)
   tessel_test(e2e_tests e2e/TesselRun.cpp e2e/StoredValues.cpp e2e/ProgramTest.cpp)
-  add_dependencies(e2e_tests Tessel)
+  add_dependencies(e2e_tests Tessel ifwic)
 endif()
 if(WIN32)
   tessel_test(e2e_hostile_tests

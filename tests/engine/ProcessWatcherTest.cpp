@@ -1,5 +1,6 @@
 #include "engine/ProcessFileName.h"
 #include "engine/ProcessWatcher.h"
+#include "win32/AnsiPath.h"
 #include "win32/UniqueHandle.h"
 #include "tests/hook/HookLibrary.h"
 #include "tests/support/Probe.h"
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -32,13 +34,13 @@ int CountRunning(const std::string& name)
 // A child process of this (or another) program, ended and reaped when dropped.
 class Child {
 public:
-    explicit Child(const std::string& program, const char* probe)
+    explicit Child(const std::wstring& program, const char* probe)
     {
-        std::string commandLine = "\"" + program + "\" --probe " + probe;
-        STARTUPINFOA startup = {};
+        std::wstring commandLine = L"\"" + program + L"\" --probe " + WideOf(probe);
+        STARTUPINFOW startup = {};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION info = {};
-        if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+        if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                            nullptr, &startup, &info)) {
             process_.reset(info.hProcess);
             UniqueKernelHandle(info.hThread).reset();
@@ -123,9 +125,28 @@ TEST(EnumerateProcesses, ListsThisProgramOncePerRunningCopy)
     EXPECT_EQ(CountRunning(self), 1) << "the list is cleared first, then filled";
     char path[MAX_PATH + 1] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const Child copy(path, "WaitToBeEnded");
+    const Child copy(WideOf(path), "WaitToBeEnded");
     ASSERT_TRUE(copy.Started());
     EXPECT_EQ(CountRunning(self), 2);
+}
+
+TEST(EnumerateProcesses, NamesTheCodePageCannotSpellMatchNoLookAlike)
+{
+    // Copies of this program (with the hook library beside them) under three names.
+    const TempDir folder;
+    const std::wstring path = WideOf(folder.Path()) + L"\\";
+    ASSERT_TRUE(CopyFileW(WideOf(ProgramFolder() + "\\tesselsub.dll").c_str(),
+                          (path + L"tesselsub.dll").c_str(), FALSE));
+    char self[MAX_PATH + 1] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::vector<std::unique_ptr<Child>> copies;
+    for (const wchar_t* name : {L"cafe.exe", L"caf\u00E9.exe", L"\uD55C\uAE00.exe"}) {
+        ASSERT_TRUE(CopyFileW(WideOf(self).c_str(), (path + name).c_str(), FALSE));
+        copies.push_back(std::make_unique<Child>(path + name, "WaitToBeEnded"));
+        ASSERT_TRUE(copies.back()->Started());
+    }
+    EXPECT_EQ(CountRunning("cafe.exe"), 1);
+    EXPECT_EQ(CountRunning("??.exe"), 0);
 }
 
 // 0: the platform is Windows 95/98/Me and the list holds this program; 2: the platform is
@@ -151,7 +172,7 @@ TEST(EnumerateProcesses, ListsOnTheWindows98Platform)
     ASSERT_TRUE(CopyFileA((ProgramFolder() + "\\tesselsub.dll").c_str(),
                           (folder / "tesselsub.dll").c_str(), FALSE));
     const Windows98Setting setting(name);
-    const Child copy(folder / name, "ListSelfOnWindows98");
+    const Child copy(WideOf(folder / name), "ListSelfOnWindows98");
     ASSERT_TRUE(copy.Started());
     const DWORD code = copy.Wait();
     ASSERT_NE(code, 2u) << "Wine did not apply the Windows 98 setting";

@@ -142,6 +142,8 @@ TEST_F(FileListDialogTest, NamesTheCodePageCannotSpellAreListedAndPreviewed)
     const std::string other = temp.Folder("other");
     temp.WideFile(L"other\\😀.bmp", SolidBmp(8, 6, 0xFF0000));
     temp.File("other\\写真.bmp", SolidBmp(8, 6, 0x0000FF));
+    // A picture by its short name's extension only: not listed.
+    temp.WideFile(L"other\\\u00FCber.bmpx", SolidBmp(8, 6, 0xFF0000));
     ModalDriver driver;
     driver.Then(OnDialog([](HWND dialog) {
         const std::vector<std::string> lines = Lines(dialog, IDC_FILELIST_FILES);

@@ -56,6 +56,16 @@ HDROP DropOf(const std::vector<std::wstring>& paths)
     return static_cast<HDROP>(memory);
 }
 
+// A name of kanji that makes a path below the folder about 295 bytes long: more than the
+// 259 bytes the settings keep, in far fewer than 260 characters.
+std::string LongKanjiName(const std::string& folder)
+{
+    std::string name;
+    while (folder.size() + 1 + name.size() <= 259 + 35)
+        name += "漢";
+    return name;
+}
+
 HWND OpenMenuWindow()
 {
     return FindThreadWindow("#32768");
@@ -176,6 +186,12 @@ TEST_F(FolderPageTest, ADropAddsOnlyItsFirstItemAndOnlyAFolder)
     const std::wstring hangul = WideOf(temp.Path()) + L"\\사진";
     CreateDirectoryW(hangul.c_str(), nullptr);
     const std::string shortPath = AnsiPathOf(hangul);
+    // Too long to be stored and read back: 263 characters, whose first 260 would name its
+    // parent; and 155 characters that are longer than 259 bytes.
+    const std::wstring parent = WideOf(temp.Folder(std::string(258 - temp.Path().size(), 'p')));
+    const std::wstring deep = parent + L"\\xyz";
+    ASSERT_TRUE(CreateDirectoryW(deep.c_str(), nullptr));
+    const std::string kanji = temp.Folder(LongKanjiName(temp.Path()));
 
     ModalDriver driver;
     driver
@@ -187,6 +203,8 @@ TEST_F(FolderPageTest, ADropAddsOnlyItsFirstItemAndOnlyAFolder)
             drop({WideOf(first), WideOf(second)});
             drop({WideOf(file)});
             drop({hangul});
+            drop({deep});
+            drop({WideOf(kanji)});
             EXPECT_EQ(Lines(page, IDC_FOLDER_LIST), (std::vector<std::string>{first, shortPath}));
         }))
         .Then(PressSheet(PSBTN_OK));
@@ -229,6 +247,14 @@ TEST_F(FolderPageTest, TemporaryFolderAndEscapeFileAreValidatedOnOk)
     const std::string japanese = temp.Folder("一時表");
     ModalDriver third;
     third.Then(OnPage(0, [&](HWND page) { SetText(page, IDC_TMP_PATH, japanese); }))
+        .Then(PressSheet(PSBTN_OK));
+    ShowSheet();
+    EXPECT_EQ(engine->GetTmpPath(), japanese);
+
+    // A folder too long to be stored whole is refused; the one before stays.
+    const std::string tooLong = temp.Folder(LongKanjiName(temp.Path()));
+    ModalDriver fourth;
+    fourth.Then(OnPage(0, [&](HWND page) { SetText(page, IDC_TMP_PATH, tooLong); }))
         .Then(PressSheet(PSBTN_OK));
     ShowSheet();
     EXPECT_EQ(engine->GetTmpPath(), japanese);

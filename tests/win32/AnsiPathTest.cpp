@@ -36,3 +36,11 @@ TEST(AnsiPath, ShortensOnlyTheComponentsTheCodePageCannotSpell)
     EXPECT_EQ(AnsiPathOf(missing), "");
     EXPECT_EQ(AnsiPathOf(L"C:\\plain\\missing.bmp"), "C:\\plain\\missing.bmp");
 }
+
+TEST(AnsiPath, RefusesWildcardsAndWhatTheSettingsCannotKeepWhole)
+{
+    const std::wstring longest = L"C:\\" + std::wstring(kMaxAnsiPath - 3, L'a');
+    EXPECT_EQ(AnsiPathOf(longest).size(), kMaxAnsiPath);
+    EXPECT_EQ(AnsiPathOf(longest + L"b"), "");
+    EXPECT_EQ(AnsiPathOf(L"C:\\pics\\*.bmp"), "");
+}
