@@ -15,6 +15,7 @@ endif()
 # The pixel code's own programs: they replace the sanitizer options above with their own.
 set(TESSEL_PIXEL_SOURCES
   imaging/BilinearFill.cpp
+  imaging/Orientation.cpp
   imaging/BitmapLayout.cpp
   imaging/DesktopFit.cpp
   imaging/PreviewLayout.cpp
@@ -57,6 +58,8 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
   tessel_fuzz(name_order_fuzz name_order tests/fuzz/NameOrderFuzz.cpp wallpaper/Shuffle.cpp)
   tessel_fuzz(spi_picture_fuzz spi_picture tests/fuzz/SpiPictureFuzz.cpp imaging/SpiPicture.cpp)
   tessel_fuzz(bmp_file_fuzz bmp_file tests/fuzz/BmpFileFuzz.cpp imaging/BmpFileCheck.cpp)
+  tessel_fuzz(exif_orientation_fuzz exif_orientation tests/fuzz/ExifOrientationFuzz.cpp
+    imaging/ExifOrientation.cpp)
 endif()
 
 # Google Benchmark of the scaler, optimised and without sanitizers: tools/bench-scaler.

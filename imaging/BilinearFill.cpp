@@ -22,20 +22,25 @@ std::size_t Stride24(std::int32_t width)
     return (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
 }
 
-// For each output pixel of a row: where its two source pixels start and their weights.
+// For each output pixel of a row: where its two source pixels start in a source row as
+// doubles (left, right) and in the stored source (sourceLeft, sourceRight), and their weights.
 struct ColumnTable {
     std::vector<std::size_t> left;
     std::vector<std::size_t> right;
+    std::vector<std::ptrdiff_t> sourceLeft;
+    std::vector<std::ptrdiff_t> sourceRight;
     std::vector<double> leftWeight;
     std::vector<double> rightWeight;
 };
 
-ColumnTable MakeColumns(std::int32_t width, std::int32_t outWidth)
+ColumnTable MakeColumns(std::int32_t width, std::int32_t outWidth, std::ptrdiff_t pixelStep)
 {
     const std::size_t count = static_cast<std::size_t>(outWidth);
     ColumnTable table;
     table.left.resize(count);
     table.right.resize(count);
+    table.sourceLeft.resize(count);
+    table.sourceRight.resize(count);
     table.leftWeight.resize(count);
     table.rightWeight.resize(count);
     const double dx = static_cast<double>(width - 1) / outWidth;
@@ -46,6 +51,8 @@ ColumnTable MakeColumns(std::int32_t width, std::int32_t outWidth)
         const double fx = sx - static_cast<double>(ix);
         table.left[x] = static_cast<std::size_t>(std::min(ix, last)) * 3;
         table.right[x] = static_cast<std::size_t>(std::min(ix + 1, last)) * 3;
+        table.sourceLeft[x] = static_cast<std::ptrdiff_t>(std::min(ix, last)) * pixelStep;
+        table.sourceRight[x] = static_cast<std::ptrdiff_t>(std::min(ix + 1, last)) * pixelStep;
         table.leftWeight[x] = 1 - fx;
         table.rightWeight[x] = fx;
         sx += dx;
@@ -105,8 +112,19 @@ std::size_t StripPixels(std::int32_t height, std::int32_t outWidth, std::int32_t
 }
 
 // Bytes [begin, end) of a source row as doubles, so that the products need no conversions.
-void RowValues(const std::uint8_t* sourceRow, std::size_t begin, std::size_t end, double* out)
+// pixelStep: as the view's; a turned row is gathered pixel by pixel.
+void RowValues(const std::uint8_t* sourceRow, std::ptrdiff_t pixelStep, std::size_t begin,
+               std::size_t end, double* out)
 {
+    if (pixelStep != 3) {
+        for (std::size_t k = begin; k < end; k += 3) {
+            const std::uint8_t* pixel = sourceRow + static_cast<std::ptrdiff_t>(k / 3) * pixelStep;
+            out[k] = pixel[0];
+            out[k + 1] = pixel[1];
+            out[k + 2] = pixel[2];
+        }
+        return;
+    }
     const __m128i zero = _mm_setzero_si128();
     std::size_t k = begin;
     for (; k + 16 <= end; k += 16) {
@@ -197,8 +215,8 @@ void BlendFromSource(const std::uint8_t* top, const std::uint8_t* bottom,
                      const ColumnTable& columns, Strip strip, double topWeight,
                      double bottomWeight, std::uint8_t* out)
 {
-    const std::size_t* left = columns.left.data();
-    const std::size_t* right = columns.right.data();
+    const std::ptrdiff_t* left = columns.sourceLeft.data();
+    const std::ptrdiff_t* right = columns.sourceRight.data();
     const double* leftWeight = columns.leftWeight.data();
     const double* rightWeight = columns.rightWeight.data();
     const double* value = kByteValues.value;
@@ -231,14 +249,20 @@ void BlendFromSource(const std::uint8_t* top, const std::uint8_t* bottom,
 }
 
 struct FillJob {
-    const std::uint8_t* src;
-    std::size_t srcStride;
+    const std::uint8_t* origin;  // the view's first pixel
+    std::ptrdiff_t rowStep;
+    std::ptrdiff_t pixelStep;
     std::uint8_t* dst;
     std::size_t dstStride;
     const ColumnTable* columns;
     const std::vector<RowStep>* rows;
     std::size_t stripPixels;
 };
+
+const std::uint8_t* SourceRow(const FillJob& job, std::size_t row)
+{
+    return job.origin + static_cast<std::ptrdiff_t>(row) * job.rowStep;
+}
 
 // Products of the last two source rows one part of the output used, and room for one
 // source row as doubles.
@@ -277,7 +301,8 @@ void FillRows(const FillJob& job, RowCache& cache, std::size_t begin, std::size_
                     return products;
             }
             RowProducts& slot = slots[0].row == keep ? slots[1] : slots[0];
-            RowValues(job.src + row * job.srcStride, firstByte, endByte, cache.values.data());
+            RowValues(SourceRow(job, row), job.pixelStep, firstByte, endByte,
+                      cache.values.data());
             MakeProducts(cache.values.data(), columns, strip, slot);
             slot.row = row;
             return slot;
@@ -290,8 +315,7 @@ void FillRows(const FillJob& job, RowCache& cache, std::size_t begin, std::size_
                                 (y + 1 < end && (rows[y + 1].top == step.top ||
                                                  rows[y + 1].top == step.bottom));
             if (!shared) {
-                BlendFromSource(job.src + step.top * job.srcStride,
-                                job.src + step.bottom * job.srcStride, columns, strip,
+                BlendFromSource(SourceRow(job, step.top), SourceRow(job, step.bottom), columns, strip,
                                 step.topWeight, step.bottomWeight, out);
                 continue;
             }
@@ -312,10 +336,19 @@ void BilinearFill(const std::uint8_t* src, std::int32_t width, std::int32_t heig
                   std::uint8_t* dst, std::int32_t outWidth, std::int32_t outHeight,
                   unsigned maxThreads)
 {
-    const ColumnTable columns = MakeColumns(width, outWidth);
+    BilinearFill(src, TurnView(1, width, height), dst, outWidth, outHeight, maxThreads);
+}
+
+void BilinearFill(const std::uint8_t* src, const TurnedView& view, std::uint8_t* dst,
+                  std::int32_t outWidth, std::int32_t outHeight, unsigned maxThreads)
+{
+    const std::int32_t width = view.width;
+    const std::int32_t height = view.height;
+    const ColumnTable columns = MakeColumns(width, outWidth, view.pixelStep);
     const std::vector<RowStep> rows = MakeRows(height, outHeight);
     const std::size_t stripPixels = StripPixels(height, outWidth, outHeight);
-    const FillJob job{src, Stride24(width), dst, Stride24(outWidth), &columns, &rows, stripPixels};
+    const FillJob job{src + view.origin, view.rowStep, view.pixelStep, dst, Stride24(outWidth),
+                      &columns, &rows, stripPixels};
 
     const std::size_t rowCount = rows.size();
     const std::size_t outBytes = rowCount * columns.left.size() * 3;

@@ -1,5 +1,7 @@
 #pragma once
 // Bilinear resampling of a bottom-up 24-bit picture into another of a different size.
+#include "imaging/Orientation.h"
+
 #include <cstdint>
 
 // Fills outWidth x outHeight pixels of dst from width x height pixels of src. Both are
@@ -11,3 +13,8 @@
 void BilinearFill(const std::uint8_t* src, std::int32_t width, std::int32_t height,
                   std::uint8_t* dst, std::int32_t outWidth, std::int32_t outHeight,
                   unsigned maxThreads = 0);
+
+// The same for the picture as view shows it (TurnView): every byte equals the fill of the
+// picture CopyTurned makes, without making it.
+void BilinearFill(const std::uint8_t* src, const TurnedView& view, std::uint8_t* dst,
+                  std::int32_t outWidth, std::int32_t outHeight, unsigned maxThreads = 0);

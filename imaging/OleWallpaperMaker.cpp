@@ -82,7 +82,7 @@ UniqueGdiObject COleWallpaperMaker::DrawToDib24(BITMAPINFO& info, void*& bits) c
     return bitmap;
 }
 
-void COleWallpaperMaker::WriteBitmap(const std::string& outPath) const
+void COleWallpaperMaker::WriteStoredBitmap(const std::string& outPath) const
 {
     BITMAPINFO info;
     void* bits = nullptr;
@@ -90,15 +90,13 @@ void COleWallpaperMaker::WriteBitmap(const std::string& outPath) const
     SaveBitmapFile(outPath, info, bits);
 }
 
-void COleWallpaperMaker::WriteFittedBitmap(const std::string& outPath, const RECT& desktop) const
+UniqueGdiObject COleWallpaperMaker::Pixels24(const void*& bits) const
 {
     BITMAPINFO info;
-    void* bits = nullptr;
-    const UniqueGdiObject bitmap = DrawToDib24(info, bits);
-    BITMAPINFO fittedInfo;
-    void* fittedBits = nullptr;
-    const UniqueGdiObject fitted = FitToDesktop(fittedInfo, fittedBits, bits, desktop);
-    SaveBitmapFile(outPath, fittedInfo, fittedBits);
+    void* drawn = nullptr;
+    UniqueGdiObject bitmap = DrawToDib24(info, drawn);
+    bits = drawn;
+    return bitmap;
 }
 
 void COleWallpaperMaker::Render(HDC hdc, int x, int y, int cx, int cy) const

@@ -13,11 +13,11 @@ public:
     // Reads the whole file and decodes it; throws CWallpaperException, holding nothing.
     explicit COleWallpaperMaker(const std::string& path);
 
-    void WriteBitmap(const std::string& outPath) const override;
-    void WriteFittedBitmap(const std::string& outPath, const RECT& desktop) const override;
     void Render(HDC hdc, int x, int y, int cx, int cy) const override;
 
 private:
+    void WriteStoredBitmap(const std::string& outPath) const override;
+    UniqueGdiObject Pixels24(const void*& bits) const override;
     // Draws the picture upright into (x, y, cx, cy); the result of IPicture::Render.
     HRESULT Draw(HDC hdc, int x, int y, int cx, int cy) const;
     // The picture drawn into a new 24-bit bitmap of its own size.

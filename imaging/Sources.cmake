@@ -4,6 +4,8 @@ set(TESSEL_IMAGING_PORTABLE
   BitmapLayout.cpp
   DesktopFit.cpp
   PreviewLayout.cpp
+  Orientation.cpp
+  ExifOrientation.cpp
 )
 set(TESSEL_IMAGING_WIN32
   ImageType.cpp

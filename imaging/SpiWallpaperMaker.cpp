@@ -54,32 +54,29 @@ const void* CSpiWallpaperMaker::Pixels() const noexcept
     return dib_.pixels.empty() ? pixels_.Data() : dib_.pixels.data();
 }
 
-void CSpiWallpaperMaker::WriteBitmap(const std::string& outPath) const
+void CSpiWallpaperMaker::WriteStoredBitmap(const std::string& outPath) const
 {
     SaveBitmapFile(outPath, Info(), Pixels());
 }
 
-void CSpiWallpaperMaker::WriteFittedBitmap(const std::string& outPath, const RECT& desktop) const
+UniqueGdiObject CSpiWallpaperMaker::Pixels24(const void*& bits) const
 {
-    BITMAPINFO fittedInfo;
-    void* fittedBits = nullptr;
     if (Info().bmiHeader.biBitCount > 8) {
-        const UniqueGdiObject fitted = FitToDesktop(fittedInfo, fittedBits, Pixels(), desktop);
-        SaveBitmapFile(outPath, fittedInfo, fittedBits);
-        return;
+        bits = Pixels();
+        return UniqueGdiObject();
     }
-    // Palette pictures reach the scaler as a 24-bit copy drawn by GDI.
+    // Palette pictures become a 24-bit copy drawn by GDI.
     BITMAPINFO copyInfo;
     void* copyBits = nullptr;
-    const UniqueGdiObject copy = CreateDib24(copyInfo, copyBits, Width(), Height());
+    UniqueGdiObject copy = CreateDib24(copyInfo, copyBits, Width(), Height());
     {
         const BitmapDc dc(nullptr, copy.get());
         SetDIBitsToDevice(dc.get(), 0, 0, Width(), Height(), 0, 0, 0, Height(), Pixels(),
                           &Info(), DIB_RGB_COLORS);
         GdiFlush();
     }
-    const UniqueGdiObject fitted = FitToDesktop(fittedInfo, fittedBits, copyBits, desktop);
-    SaveBitmapFile(outPath, fittedInfo, fittedBits);
+    bits = copyBits;
+    return copy;
 }
 
 void CSpiWallpaperMaker::Render(HDC hdc, int x, int y, int cx, int cy) const

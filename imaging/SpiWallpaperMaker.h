@@ -15,11 +15,11 @@ public:
     // with "Failed Spi Load Picture". Keeps nothing of the manager.
     CSpiWallpaperMaker(const std::string& path, CSpiManager& manager);
 
-    void WriteBitmap(const std::string& outPath) const override;
-    void WriteFittedBitmap(const std::string& outPath, const RECT& desktop) const override;
     void Render(HDC hdc, int x, int y, int cx, int cy) const override;
 
 private:
+    void WriteStoredBitmap(const std::string& outPath) const override;
+    UniqueGdiObject Pixels24(const void*& bits) const override;
     struct Decoded {
         UniqueLocal info;
         UniqueLocal pixels;

@@ -6,6 +6,7 @@
 #include "imaging/PreviewBackground.h"
 #include "imaging/PreviewLayout.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <new>
@@ -14,25 +15,87 @@
 
 CWallpaperMaker::~CWallpaperMaker() = default;
 
+namespace {
+
+// The scaler's position tables did not fit beside the bitmaps.
+template <typename Fill>
+void FillOrFail(Fill fill)
+{
+    try {
+        fill();
+    } catch (const std::bad_alloc&) {
+        throw CWallpaperMaker::CWallpaperException("failed DIB create");
+    } catch (const std::length_error&) {
+        throw CWallpaperMaker::CWallpaperException("failed DIB create");
+    }
+}
+
+}  // namespace
+
+void CWallpaperMaker::WriteBitmap(const std::string& outPath) const
+{
+    if (orientation_ == 1) {
+        WriteStoredBitmap(outPath);
+        return;
+    }
+    const void* bits = nullptr;
+    const UniqueGdiObject source = Pixels24(bits);
+    const TurnedView view = TurnView(orientation_, width_, height_);
+    BITMAPINFO info;
+    void* turned = nullptr;
+    const UniqueGdiObject bitmap = CreateDib24(info, turned, view.width, view.height);
+    CopyTurned(static_cast<const std::uint8_t*>(bits), view, static_cast<std::uint8_t*>(turned));
+    SaveBitmapFile(outPath, info, turned);
+}
+
+void CWallpaperMaker::WriteFittedBitmap(const std::string& outPath, const RECT& desktop) const
+{
+    const void* bits = nullptr;
+    const UniqueGdiObject source = Pixels24(bits);
+    BITMAPINFO fittedInfo;
+    void* fittedBits = nullptr;
+    const UniqueGdiObject fitted = FitToDesktop(fittedInfo, fittedBits, bits, desktop);
+    SaveBitmapFile(outPath, fittedInfo, fittedBits);
+}
+
 void CWallpaperMaker::DrawPreview(HDC hdc, const RECT& box) const
 {
     PaintPreviewBackground(hdc, box);
+    const TurnedView view = TurnView(orientation_, width_, height_);
     const std::optional<PreviewRect> place =
-        PreviewLayout(width_, height_, box.left, box.top, box.right, box.bottom);
+        PreviewLayout(view.width, view.height, box.left, box.top, box.right, box.bottom);
     if (!place)
         throw CWallpaperException("invalid picture size");
-    Render(hdc, place->x, place->y, place->cx, place->cy);
+    if (orientation_ == 1) {
+        Render(hdc, place->x, place->y, place->cx, place->cy);
+        return;
+    }
+    // A turned picture is drawn by the scaler, which reads it through the turn.
+    const void* bits = nullptr;
+    const UniqueGdiObject source = Pixels24(bits);
+    BITMAPINFO info;
+    void* shown = nullptr;
+    const UniqueGdiObject bitmap = CreateDib24(info, shown, place->cx, place->cy);
+    FillOrFail([&] {
+        BilinearFill(static_cast<const std::uint8_t*>(bits), view,
+                     static_cast<std::uint8_t*>(shown), place->cx, place->cy);
+    });
+    SetDIBitsToDevice(hdc, place->x, place->y, static_cast<DWORD>(place->cx),
+                      static_cast<DWORD>(place->cy), 0, 0, 0, static_cast<UINT>(place->cy), shown,
+                      &info, DIB_RGB_COLORS);
 }
 
 UniqueGdiObject CWallpaperMaker::FitToDesktop(BITMAPINFO& outInfo, void*& outBits,
                                               const void* srcBits, const RECT& desktop) const
 {
-    // Sizes are checked before any division or allocation.
+    // Sizes are checked before any division or allocation; the scaler steps through the
+    // rows with signed offsets.
     const std::optional<std::uint32_t> srcBytes = Dib24Bytes(width_, height_);
-    if (!srcBytes)
+    if (!srcBytes || *srcBytes > static_cast<std::uint32_t>(PTRDIFF_MAX))
         throw CWallpaperException("invalid picture size");
+    const TurnedView view = TurnView(orientation_, width_, height_);
     const std::optional<FittedSize> fit =
-        FitSize(width_, height_, std::int64_t{desktop.right} - desktop.left,
+        FitSize(view.width, view.height, std::int64_t{desktop.right} - desktop.left,
                 std::int64_t{desktop.bottom} - desktop.top);
     if (!fit)
         throw CWallpaperException("invalid desktop size");
@@ -45,17 +108,13 @@ UniqueGdiObject CWallpaperMaker::FitToDesktop(BITMAPINFO& outInfo, void*& outBit
     const auto* src = static_cast<const std::uint8_t*>(srcBits);
     auto* dst = static_cast<std::uint8_t*>(outBits);
     if (fit->copy) {
-        std::memcpy(dst, src, *srcBytes);
+        if (orientation_ == 1)
+            std::memcpy(dst, src, *srcBytes);
+        else
+            CopyTurned(src, view, dst);
         return bitmap;
     }
-    try {
-        BilinearFill(src, width_, height_, dst, outWidth, outHeight);
-    } catch (const std::bad_alloc&) {
-        // The scaler's position tables did not fit beside the new bitmap.
-        throw CWallpaperException("failed DIB create");
-    } catch (const std::length_error&) {
-        throw CWallpaperException("failed DIB create");
-    }
+    FillOrFail([&] { BilinearFill(src, view, dst, outWidth, outHeight); });
     return bitmap;
 }
 

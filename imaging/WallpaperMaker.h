@@ -19,18 +19,24 @@ public:
     CWallpaperMaker& operator=(const CWallpaperMaker&) = delete;
     virtual ~CWallpaperMaker();
 
-    // Writes the picture at its own size to the BMP file outPath.
-    virtual void WriteBitmap(const std::string& outPath) const = 0;
-    // Writes the picture scaled to fit the desktop rectangle, aspect ratio kept.
-    virtual void WriteFittedBitmap(const std::string& outPath, const RECT& desktop) const = 0;
-    // Draws the whole picture stretched into (x, y, cx, cy) of hdc.
+    // Writes the picture as shown (turned by its orientation) at its own size to the BMP
+    // file outPath.
+    void WriteBitmap(const std::string& outPath) const;
+    // Writes the picture as shown, scaled to fit the desktop rectangle, aspect ratio kept.
+    void WriteFittedBitmap(const std::string& outPath, const RECT& desktop) const;
+    // Draws the whole picture as stored, stretched into (x, y, cx, cy) of hdc.
     virtual void Render(HDC hdc, int x, int y, int cx, int cy) const = 0;
 
-    // Light grey over the box from (0, 0), then the picture centred in it at the box's 4:3.
+    // Light grey over the box from (0, 0), then the picture as shown centred in it at the
+    // box's 4:3.
     void DrawPreview(HDC hdc, const RECT& box) const;
 
+    // The EXIF orientation (1 to 8) to show the picture in, once, after decoding.
+    void SetOrientation(int orientation) noexcept { orientation_ = orientation; }
+
     // A new 24-bit bitmap holding srcBits (a bottom-up 24-bit picture of Width() x Height())
-    // fitted to the desktop; outInfo and outBits describe it. Empty sizes are refused.
+    // as shown, fitted to the desktop; outInfo and outBits describe it. Empty sizes are
+    // refused.
     UniqueGdiObject FitToDesktop(BITMAPINFO& outInfo, void*& outBits, const void* srcBits,
                                  const RECT& desktop) const;
 
@@ -41,11 +47,17 @@ public:
     // file. The target is replaced only once every byte was written.
     static void SaveBitmapFile(const std::string& path, const BITMAPINFO& info, const void* bits);
 
+    // As stored, before any turn.
     int Width() const noexcept { return width_; }
     int Height() const noexcept { return height_; }
 
 protected:
     CWallpaperMaker() = default;
+    // Writes the picture at its own size, as stored, in the decoder's own bit depth.
+    virtual void WriteStoredBitmap(const std::string& outPath) const = 0;
+    // The picture as bottom-up 24-bit rows of Width() x Height(): bits points into the
+    // picture itself or into the returned bitmap, which the caller keeps while reading.
+    virtual UniqueGdiObject Pixels24(const void*& bits) const = 0;
     // Called once by the derived constructor after decoding.
     void SetSize(int width, int height) noexcept
     {
@@ -56,4 +68,5 @@ protected:
 private:
     int width_ = 0;
     int height_ = 0;
+    int orientation_ = 1;
 };

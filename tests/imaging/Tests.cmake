@@ -9,6 +9,7 @@ list(APPEND TESSEL_PORTABLE_TESTS
   imaging/BilinearFillTest.cpp
   imaging/BitmapLayoutTest.cpp
   imaging/DesktopFitTest.cpp
+  imaging/OrientationTest.cpp
   imaging/PreviewLayoutTest.cpp
   imaging/ReferenceFill.cpp
 )

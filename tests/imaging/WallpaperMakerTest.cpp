@@ -16,8 +16,8 @@ namespace {
 class FakeMaker : public CWallpaperMaker {
 public:
     FakeMaker(int width, int height) { SetSize(width, height); }
-    void WriteBitmap(const std::string&) const override {}
-    void WriteFittedBitmap(const std::string&, const RECT&) const override {}
+    void WriteStoredBitmap(const std::string&) const override {}
+    UniqueGdiObject Pixels24(const void*&) const override { return UniqueGdiObject(); }
     void Render(HDC hdc, int x, int y, int cx, int cy) const override
     {
         renders.push_back({x, y, cx, cy});

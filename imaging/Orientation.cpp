@@ -1,0 +1,47 @@
+#include "imaging/Orientation.h"
+
+#include "portable/DibLayout.h"
+
+#include <cstring>
+
+TurnedView TurnView(int orientation, std::int32_t width, std::int32_t height) noexcept
+{
+    const auto stride = static_cast<std::ptrdiff_t>(DibStride(static_cast<std::uint64_t>(width), 24));
+    const std::ptrdiff_t lastRow = (height - 1) * stride;
+    const std::ptrdiff_t lastPixel = std::ptrdiff_t{width - 1} * 3;
+    // Shown (x, y) from the top against stored (sx, sy) from the top: 2 sx = W-1-x; 3 both
+    // mirrored; 4 sy = H-1-y; 5 sx = y, sy = x; 6 (90° clockwise) sx = y, sy = H-1-x;
+    // 7 sx = W-1-y, sy = H-1-x; 8 (90° anticlockwise) sx = W-1-y, sy = x.
+    switch (orientation) {
+    case 2: return {width, height, lastPixel, stride, -3};
+    case 3: return {width, height, lastRow + lastPixel, -stride, -3};
+    case 4: return {width, height, lastRow, -stride, 3};
+    case 5: return {height, width, lastRow + lastPixel, -3, -stride};
+    case 6: return {height, width, lastPixel, -3, stride};
+    case 7: return {height, width, 0, 3, stride};
+    case 8: return {height, width, lastRow, 3, -stride};
+    default: return {width, height, 0, stride, 3};
+    }
+}
+
+void CopyTurned(const std::uint8_t* src, const TurnedView& view, std::uint8_t* dst) noexcept
+{
+    const auto stride = static_cast<std::size_t>(DibStride(static_cast<std::uint64_t>(view.width), 24));
+    const std::uint8_t* origin = src + view.origin;
+    // Blocks of 32 x 32 pixels: a turn by a quarter reads down the stored columns, and a
+    // block keeps the rows it reads in the cache.
+    constexpr std::int32_t kBlock = 32;
+    for (std::int32_t top = 0; top < view.height; top += kBlock) {
+        const std::int32_t rows = top + kBlock < view.height ? kBlock : view.height - top;
+        for (std::int32_t left = 0; left < view.width; left += kBlock) {
+            const std::int32_t pixels = left + kBlock < view.width ? kBlock : view.width - left;
+            for (std::int32_t row = top; row < top + rows; ++row) {
+                const std::uint8_t* from = origin + row * view.rowStep + left * view.pixelStep;
+                std::uint8_t* to = dst + static_cast<std::size_t>(row) * stride +
+                                   static_cast<std::size_t>(left) * 3;
+                for (std::int32_t x = 0; x < pixels; ++x, from += view.pixelStep, to += 3)
+                    std::memcpy(to, from, 3);
+            }
+        }
+    }
+}
