@@ -111,6 +111,22 @@ TEST_F(HostileImageTest, FittedWithOurPlugin)
     RunCorpus("fitted, plug-in", true, plugins.get());
 }
 
+TEST_F(HostileImageTest, DamagedOrientationBlocksTurnNothing)
+{
+    CImageLoader loader(nullptr);
+    loader.MakeWallpaper(FixturePath("quad.jpg"), dir / "upright.bmp");
+    const std::string upright = ReadWholeFile(dir / "upright.bmp");
+    int checked = 0;
+    for (const std::string& name : names) {
+        if (name.rfind("exif-", 0) != 0)
+            continue;
+        loader.MakeWallpaper(dir / name, dir / "WALLTMP.bmp");
+        EXPECT_EQ(ReadWholeFile(dir / "WALLTMP.bmp"), upright) << name;
+        ++checked;
+    }
+    EXPECT_EQ(checked, 7);
+}
+
 TEST_F(HostileImageTest, GoodStripsComeOutPixelForPixel)
 {
     CImageLoader loader(nullptr);

@@ -1,11 +1,13 @@
 #include "tests/imaging/HostileImages.h"
 #include "tests/support/Bytes.h"
+#include "tests/support/ExifBlock.h"
 #include "tests/support/TestBmp.h"
 #include "tests/support/TestPng.h"
 #include "tests/support/WholeFile.h"
 
 #include <cstdint>
 #include <stdexcept>
+#include <utility>
 
 std::string SmallPng()
 {
@@ -135,6 +137,23 @@ std::vector<HostileImage> HostileImageCorpus(const std::string& fixtureFolder)
             Put16(bytes, field.at, static_cast<std::uint16_t>(field.value));
         out.push_back({std::string("field-") + field.what + ".bmp", bytes});
     }
+
+    // Orientation blocks that must turn nothing: offsets back at themselves and outside,
+    // a block cut short, a huge entry count, values out of range.
+    const std::string jpeg = ReadFixture(fixtureFolder + "\\quad.jpg");
+    const std::string tiff = OrientationTiff(6);
+    std::string selfPointing = tiff;
+    Put32(selfPointing, 4, 4);
+    std::string outside = tiff;
+    Put32(outside, 4, 0x7FFFFFFF);
+    std::string hugeCount = tiff;
+    Put16(hugeCount, 8, 0xFFFF);
+    const std::pair<const char*, std::string> exif[] = {
+        {"self", selfPointing}, {"outside", outside}, {"huge-count", hugeCount},
+        {"cut", tiff.substr(0, 20)}, {"0", OrientationTiff(0)}, {"9", OrientationTiff(9)},
+        {"65535", OrientationTiff(65535)}};
+    for (const auto& [what, block] : exif)
+        out.push_back({std::string("exif-") + what + ".jpg", WithExif(jpeg, block)});
 
     out.push_back({"strip-1x20000.bmp", PatternBmp(1, 20000)});
     out.push_back({"strip-20000x1.bmp", PatternBmp(20000, 1)});

@@ -23,6 +23,7 @@ if(WIN32)
     imaging/WallpaperMakerTest.cpp
   )
   tessel_imaging_fixtures(imaging_tests)
+  add_dependencies(imaging_tests ifwic)
 endif()
 if(WIN32)
   tessel_test(spi_tests
