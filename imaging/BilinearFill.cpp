@@ -209,6 +209,33 @@ struct ByteValues {
 };
 constexpr ByteValues kByteValues;
 
+// One output pixel straight from its four source pixels (p<row><column>): left and right
+// are the column weights, top and bottom the row weights.
+inline void BlendPixel(const std::uint8_t* p00, const std::uint8_t* p01, const std::uint8_t* p10,
+                       const std::uint8_t* p11, double left, double right, double top,
+                       double bottom, std::uint8_t* out)
+{
+    const double* value = kByteValues.value;
+    // Blue and green of a pixel as the two lanes of one vector.
+    auto pair = [value](const std::uint8_t* p) {
+        return _mm_loadh_pd(_mm_load_sd(&value[p[0]]), &value[p[1]]);
+    };
+    const __m128d wl = _mm_set1_pd(left);
+    const __m128d wr = _mm_set1_pd(right);
+    const __m128d w0 = _mm_set1_pd(top);
+    const __m128d w1 = _mm_set1_pd(bottom);
+    __m128d v = _mm_mul_pd(_mm_mul_pd(pair(p00), wl), w0);
+    v = _mm_add_pd(v, _mm_mul_pd(_mm_mul_pd(pair(p01), wr), w0));
+    v = _mm_add_pd(v, _mm_mul_pd(_mm_mul_pd(pair(p11), wr), w1));
+    v = _mm_add_pd(v, _mm_mul_pd(_mm_mul_pd(pair(p10), wl), w1));
+    const __m128i whole = _mm_cvttpd_epi32(v);
+    out[0] = static_cast<std::uint8_t>(_mm_cvtsi128_si32(whole));
+    out[1] = static_cast<std::uint8_t>(_mm_cvtsi128_si32(_mm_srli_si128(whole, 4)));
+    const double r = value[p00[2]] * left * top + value[p01[2]] * right * top +
+                     value[p11[2]] * right * bottom + value[p10[2]] * left * bottom;
+    out[2] = static_cast<std::uint8_t>(static_cast<int>(r));
+}
+
 // The same bytes straight from the two source rows, for a row pair no other output row
 // shares (mostly when shrinking): storing products would not pay.
 void BlendFromSource(const std::uint8_t* top, const std::uint8_t* bottom,
@@ -219,32 +246,9 @@ void BlendFromSource(const std::uint8_t* top, const std::uint8_t* bottom,
     const std::ptrdiff_t* right = columns.sourceRight.data();
     const double* leftWeight = columns.leftWeight.data();
     const double* rightWeight = columns.rightWeight.data();
-    const double* value = kByteValues.value;
-    const __m128d w0 = _mm_set1_pd(topWeight);
-    const __m128d w1 = _mm_set1_pd(bottomWeight);
-    // Blue and green of a pixel as the two lanes of one vector.
-    auto pair = [value](const std::uint8_t* p) {
-        return _mm_loadh_pd(_mm_load_sd(&value[p[0]]), &value[p[1]]);
-    };
     for (std::size_t x = strip.begin; x < strip.end; ++x, out += 3) {
-        const std::uint8_t* p00 = top + left[x];
-        const std::uint8_t* p01 = top + right[x];
-        const std::uint8_t* p10 = bottom + left[x];
-        const std::uint8_t* p11 = bottom + right[x];
-        const __m128d wl = _mm_set1_pd(leftWeight[x]);
-        const __m128d wr = _mm_set1_pd(rightWeight[x]);
-        __m128d v = _mm_mul_pd(_mm_mul_pd(pair(p00), wl), w0);
-        v = _mm_add_pd(v, _mm_mul_pd(_mm_mul_pd(pair(p01), wr), w0));
-        v = _mm_add_pd(v, _mm_mul_pd(_mm_mul_pd(pair(p11), wr), w1));
-        v = _mm_add_pd(v, _mm_mul_pd(_mm_mul_pd(pair(p10), wl), w1));
-        const __m128i whole = _mm_cvttpd_epi32(v);
-        out[0] = static_cast<std::uint8_t>(_mm_cvtsi128_si32(whole));
-        out[1] = static_cast<std::uint8_t>(_mm_cvtsi128_si32(_mm_srli_si128(whole, 4)));
-        const double r = value[p00[2]] * leftWeight[x] * topWeight +
-                         value[p01[2]] * rightWeight[x] * topWeight +
-                         value[p11[2]] * rightWeight[x] * bottomWeight +
-                         value[p10[2]] * leftWeight[x] * bottomWeight;
-        out[2] = static_cast<std::uint8_t>(static_cast<int>(r));
+        BlendPixel(top + left[x], top + right[x], bottom + left[x], bottom + right[x],
+                   leftWeight[x], rightWeight[x], topWeight, bottomWeight, out);
     }
 }
 
@@ -327,6 +331,31 @@ void FillRows(const FillJob& job, RowCache& cache, std::size_t begin, std::size_
     }
 }
 
+// Output columns [begin, end) of a view that swaps the sides: its columns are stored rows,
+// so one column at a time reads two stored rows straight through. The bytes are those of
+// FillRows; only the order they are made in differs.
+void FillColumns(const FillJob& job, const std::vector<std::ptrdiff_t>& tops,
+                 const std::vector<std::ptrdiff_t>& bottoms, std::size_t begin,
+                 std::size_t end) noexcept
+{
+    const ColumnTable& columns = *job.columns;
+    const std::vector<RowStep>& rows = *job.rows;
+    const std::size_t count = rows.size();
+    const std::size_t dstStride = job.dstStride;
+    for (std::size_t x = begin; x < end; ++x) {
+        // In locals: the byte stores below may alias anything in memory.
+        const std::uint8_t* left = job.origin + columns.sourceLeft[x];
+        const std::uint8_t* right = job.origin + columns.sourceRight[x];
+        const double leftWeight = columns.leftWeight[x];
+        const double rightWeight = columns.rightWeight[x];
+        std::uint8_t* out = job.dst + x * 3;
+        for (std::size_t y = 0; y < count; ++y, out += dstStride) {
+            BlendPixel(left + tops[y], right + tops[y], left + bottoms[y], right + bottoms[y],
+                       leftWeight, rightWeight, rows[y].topWeight, rows[y].bottomWeight, out);
+        }
+    }
+}
+
 // Below this many output bytes a second thread costs more than it saves.
 constexpr std::size_t kBytesPerThread = std::size_t{1} << 20;
 
@@ -350,19 +379,39 @@ void BilinearFill(const std::uint8_t* src, const TurnedView& view, std::uint8_t*
     const FillJob job{src + view.origin, view.rowStep, view.pixelStep, dst, Stride24(outWidth),
                       &columns, &rows, stripPixels};
 
+    // A turn by a quarter shares its output out by columns, any other view by rows.
+    const bool byColumns = view.pixelStep != 3 && view.pixelStep != -3;
     const std::size_t rowCount = rows.size();
+    const std::size_t lineCount = byColumns ? columns.left.size() : rowCount;
     const std::size_t outBytes = rowCount * columns.left.size() * 3;
     const std::size_t cores =
         std::max(1u, maxThreads != 0 ? maxThreads : std::thread::hardware_concurrency());
     const std::size_t parts =
-        std::min({cores, std::max<std::size_t>(1, outBytes / kBytesPerThread), rowCount});
+        std::min({cores, std::max<std::size_t>(1, outBytes / kBytesPerThread), lineCount});
 
     std::vector<RowCache> caches;
-    caches.reserve(parts);
-    for (std::size_t part = 0; part < parts; ++part)
-        caches.push_back(MakeCache(static_cast<std::size_t>(width), job.stripPixels));
+    std::vector<std::ptrdiff_t> tops;
+    std::vector<std::ptrdiff_t> bottoms;
+    if (byColumns) {
+        // Where each output row's two source pixels lie along a stored row.
+        tops.reserve(rowCount);
+        bottoms.reserve(rowCount);
+        for (const RowStep& step : rows) {
+            tops.push_back(static_cast<std::ptrdiff_t>(step.top) * view.rowStep);
+            bottoms.push_back(static_cast<std::ptrdiff_t>(step.bottom) * view.rowStep);
+        }
+    } else {
+        caches.reserve(parts);
+        for (std::size_t part = 0; part < parts; ++part)
+            caches.push_back(MakeCache(static_cast<std::size_t>(width), job.stripPixels));
+    }
     auto fillPart = [&](std::size_t part) noexcept {
-        FillRows(job, caches[part], rowCount * part / parts, rowCount * (part + 1) / parts);
+        const std::size_t begin = lineCount * part / parts;
+        const std::size_t end = lineCount * (part + 1) / parts;
+        if (byColumns)
+            FillColumns(job, tops, bottoms, begin, end);
+        else
+            FillRows(job, caches[part], begin, end);
     };
 
     // The first share of rows runs on this thread; so does a share whose thread cannot start.
