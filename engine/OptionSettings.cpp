@@ -1,6 +1,7 @@
 #include "engine/OptionSettings.h"
 
 #include "engine/Choices.h"
+#include "engine/FullScreen.h"
 #include "engine/ProcessWatcher.h"
 #include "hook/tesselsub.h"
 #include "settings/RegistryKey.h"
@@ -36,6 +37,7 @@ void OptionSettings::SetDefaults()
     seeThrough = true;
     textColor = RGB(255, 255, 255);
     resize = false;
+    fullScreen = true;
 }
 
 void OptionSettings::Load(const std::string& rootPath)
@@ -60,6 +62,7 @@ void OptionSettings::Load(const std::string& rootPath)
         std::int32_t color = static_cast<std::int32_t>(textColor);
         if (key.ReadInt32(kTextColor, color))
             textColor = static_cast<COLORREF>(color);
+        key.ReadFlag(kFullScreen, fullScreen);
     }
     processes = CRegistryKey::CreateOrOpen(optionPath + kProcessListKey).ReadListUntilGap();
 
@@ -98,11 +101,14 @@ void OptionSettings::Write(const CRegistryKey& key) const
     key.WriteInt32(kInterval, interval);
     key.WriteFlag(kSeeThrough, seeThrough);
     key.WriteInt32(kTextColor, static_cast<std::int32_t>(textColor));
+    key.WriteFlag(kFullScreen, fullScreen);
 }
 
 bool OptionSettings::IsAutoChangeAllowed() const
 {
     if (noAutoChange)
+        return false;
+    if (fullScreen && IsFullScreenProgramInFront())
         return false;
     if (!byProcess)
         return true;

@@ -23,7 +23,8 @@ public:
     // Writes the options and the process list, and turns the screen saver back on.
     void Save(const std::string& rootPath);
 
-    // False while paused, or while a registered program runs and "ByProcess" is on.
+    // False while paused, while a full-screen program is in front and "FullScreen" is on,
+    // or while a registered program runs and "ByProcess" is on.
     bool IsAutoChangeAllowed() const;
 
     void SetNoSaver(bool value);
@@ -48,6 +49,7 @@ public:
     bool seeThrough = true;
     COLORREF textColor = RGB(255, 255, 255);
     bool resize = false;
+    bool fullScreen = true;
 
 private:
     void SetDefaults();

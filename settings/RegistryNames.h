@@ -28,6 +28,7 @@ inline constexpr char kOrder[] = "Order";
 inline constexpr char kInterval[] = "Interval";
 inline constexpr char kSeeThrough[] = "See-through";
 inline constexpr char kTextColor[] = "TextColor";
+inline constexpr char kFullScreen[] = "FullScreen";  // written after the others
 
 inline constexpr char kHotkeyKey[] = "\\Hotkey";
 // Hotkey values in action order: change, next, previous, random, saver, pause, escape.

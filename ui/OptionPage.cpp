@@ -54,6 +54,7 @@ INT_PTR COptionPage::OnInitDialog()
         SetChecked(window_, kOrderRadios[options.order], true);
     SetChecked(window_, IDC_SEE_THROUGH, options.seeThrough);
     SetChecked(window_, IDC_RESIZE, options.resize);
+    SetChecked(window_, IDC_FULL_SCREEN, options.fullScreen);
     options.GetProcesses(processes_);
     return TRUE;
 }
@@ -97,6 +98,7 @@ INT_PTR COptionPage::OnApply()
     options.SetStyle(static_cast<int>(SendDlgItemMessageA(window_, IDC_STYLE, CB_GETCURSEL, 0, 0)));
     options.SetProcesses(processes_);
     options.resize = IsChecked(window_, IDC_RESIZE);
+    options.fullScreen = IsChecked(window_, IDC_FULL_SCREEN);
     options.SetTextColor(textColor_);
     options.SetSeeThrough(IsChecked(window_, IDC_SEE_THROUGH));
     return TRUE;

@@ -296,6 +296,63 @@ TEST_F(ProgramTest, TimerMinutesChangeOnTheIntervalAndSurviveARestart)
     EXPECT_EQ(restarted.Wait(), 0);
 }
 
+// A window of this test program in front of the resident one: full screen without a
+// caption, or maximised with one.
+class FrontWindow {
+public:
+    explicit FrontWindow(bool caption)
+        : window_(CreateWindowExA(0, "STATIC", "front",
+                                  caption ? WS_OVERLAPPEDWINDOW : WS_POPUP, 0, 0,
+                                  GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr))
+    {
+        ShowWindow(window_, caption ? SW_SHOWMAXIMIZED : SW_SHOW);
+        SetForegroundWindow(window_);
+    }
+    ~FrontWindow() { DestroyWindow(window_); }
+    FrontWindow(const FrontWindow&) = delete;
+    FrontWindow& operator=(const FrontWindow&) = delete;
+
+private:
+    HWND window_;
+};
+
+// Minutes under a full-screen program are neither changed nor counted; under a maximised
+// window with a caption, or with the option off, they are.
+TEST_F(ProgramTest, AutomaticChangeWaitsWhileAFullScreenProgramIsInFront)
+{
+    RegisterPictures();
+    WriteInt32(RN::kOptionKey, RN::kInterval, 2);
+    for (const bool option : {true, false}) {
+        SCOPED_TRACE(option);
+        WriteStored(RN::kOptionKey, RN::kFullScreen, REG_BINARY, std::string(1, option));
+        DeleteFileA(Wallpaper().c_str());
+        TesselRun run("");
+        ASSERT_TRUE(Loaded(run));
+        auto minutes = [&](int count) {
+            for (int minute = 0; minute < count; ++minute)
+                run.Send(WM_TIMER, Protocol::kTimerId);
+            const bool changed = FileSize(Wallpaper()) != 0;
+            DeleteFileA(Wallpaper().c_str());
+            return changed;
+        };
+        {
+            const FrontWindow full(false);
+            EXPECT_EQ(minutes(3), !option);
+        }
+        if (option) {
+            EXPECT_FALSE(minutes(1)) << "the count starts again where it stood";
+            EXPECT_TRUE(minutes(1));
+        }
+        {
+            const FrontWindow maximised(true);
+            EXPECT_TRUE(minutes(2));
+        }
+        run.Send(WM_COMMAND, IDM_EXIT);
+        EXPECT_EQ(run.Wait(), 0);
+    }
+}
+
 TEST_F(ProgramTest, TrayCommandsAndClicksDriveTheEngine)
 {
     RegisterPictures();

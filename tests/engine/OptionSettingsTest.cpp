@@ -117,6 +117,7 @@ TEST_F(OptionSettingsTest, NewKeyGetsTheDefaultsWrittenAtOnce)
         EXPECT_TRUE(options.seeThrough);
         EXPECT_EQ(options.textColor, 0x00FFFFFFu);
         EXPECT_FALSE(options.resize);
+        EXPECT_TRUE(options.fullScreen);
 
         const std::string flag = "3:1:", number = "3:4:";
         EXPECT_EQ(Stored(kNoAutoChange), flag + "0");
@@ -129,6 +130,7 @@ TEST_F(OptionSettingsTest, NewKeyGetsTheDefaultsWrittenAtOnce)
         EXPECT_EQ(Stored(kInterval), number + "a");
         EXPECT_EQ(Stored(kSeeThrough), flag + "1");
         EXPECT_EQ(Stored(kTextColor), number + "ffffff");
+        EXPECT_EQ(Stored(kFullScreen), flag + "1");
         EXPECT_TRUE(registry.KeyExists(ProcessKey()));
 
         EXPECT_EQ(DesktopValue(kTileWallpaper), "0");
@@ -156,6 +158,7 @@ TEST_F(OptionSettingsTest, EveryValueReadsBackAfterSave)
         options.SetTextColor(0x00123456);
         options.SetNoSaver(true);
         options.SetProcesses({"a.exe", "\x95\x5c.exe"});
+        options.fullScreen = false;
         options.Save(registry.Root());
     }
     EXPECT_EQ(Stored(kTextColor), "3:4:123456");
@@ -174,6 +177,7 @@ TEST_F(OptionSettingsTest, EveryValueReadsBackAfterSave)
     EXPECT_FALSE(options.seeThrough);
     EXPECT_EQ(options.textColor, 0x00123456u);
     EXPECT_TRUE(options.resize);
+    EXPECT_FALSE(options.fullScreen);
     ASSERT_NE(hook, nullptr);
     EXPECT_EQ(hook->textColor, 0x00123456u) << "the colour goes to the library at load";
 }
@@ -191,6 +195,42 @@ TEST_F(OptionSettingsTest, MissingValuesOfAnExistingKeyTakeTheDefaults)
     EXPECT_TRUE(options.seeThrough);
     EXPECT_EQ(options.textColor, 0x00FFFFFFu);
     EXPECT_EQ(Stored(kStyle), "<missing>") << "an existing key is only read";
+    EXPECT_TRUE(options.fullScreen) << "an install from before the option has it on";
+}
+
+TEST_F(OptionSettingsTest, AnInstallFromBeforeTheFullScreenOptionKeepsItsValuesAndGainsIt)
+{
+    // Every value of an install from before the option.
+    {
+        OptionSettings options;
+        options.Load(registry.Root());
+    }
+    registry.DeleteValue(OptionKey(), kFullScreen);
+    auto values = [&] {
+        std::vector<std::string> all;
+        HKEY key = nullptr;
+        RegOpenKeyExA(HKEY_CURRENT_USER, (registry.Root() + OptionKey()).c_str(), 0, KEY_READ,
+                      &key);
+        const UniqueRegKey owner(key);
+        char name[64];
+        BYTE data[64];
+        for (DWORD i = 0;; ++i) {
+            DWORD nameSize = sizeof name, dataSize = sizeof data, type = 0;
+            if (RegEnumValueA(key, i, name, &nameSize, nullptr, &type, data, &dataSize) != 0)
+                return all;
+            all.push_back(std::string(name) + "=" + std::string(data, data + dataSize));
+        }
+    };
+    std::vector<std::string> expected = values();
+    OptionSettings options;
+    options.Load(registry.Root());
+    options.Save(registry.Root());
+    expected.push_back(std::string(kFullScreen) + "=\x01");
+    std::vector<std::string> actual = values();
+    // The registry lists values by name under Wine: their write order cannot be seen there.
+    std::sort(expected.begin(), expected.end());
+    std::sort(actual.begin(), actual.end());
+    EXPECT_EQ(actual, expected);
 }
 
 TEST_F(OptionSettingsTest, StyleWritesTheDesktopLayoutValues)

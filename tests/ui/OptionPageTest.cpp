@@ -91,6 +91,7 @@ TEST_F(OptionPageTest, OkWritesEveryControlIntoTheEngine)
             Click(page, IDC_NO_SAVER);
             Click(page, IDC_SEE_THROUGH);  // on by default
             Click(page, IDC_RESIZE);
+            Click(page, IDC_FULL_SCREEN);  // on by default
             SendDlgItemMessageA(page, IDC_ORDER_NAME, BM_SETCHECK, BST_UNCHECKED, 0);
             SendDlgItemMessageA(page, IDC_ORDER_RANDOM, BM_SETCHECK, BST_CHECKED, 0);
             SendDlgItemMessageA(page, IDC_STYLE, CB_SETCURSEL, 1, 0);
@@ -120,6 +121,7 @@ TEST_F(OptionPageTest, OkWritesEveryControlIntoTheEngine)
     EXPECT_TRUE(options.noSaver);
     EXPECT_FALSE(options.seeThrough);
     EXPECT_TRUE(options.resize);
+    EXPECT_FALSE(options.fullScreen);
     EXPECT_EQ(options.order, 2);
     EXPECT_EQ(options.style, 1);
     EXPECT_EQ(options.interval, 25);
