@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstring>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -334,24 +335,42 @@ void FillRows(const FillJob& job, RowCache& cache, std::size_t begin, std::size_
 // Output columns [begin, end) of a view that swaps the sides: its columns are stored rows,
 // so one column at a time reads two stored rows straight through. The bytes are those of
 // FillRows; only the order they are made in differs.
+constexpr std::size_t kBandColumns = 16;
+
+// Room for kBandColumns columns of every output row.
+std::vector<std::uint8_t> MakeBand(std::size_t outHeight)
+{
+    return std::vector<std::uint8_t>(outHeight * kBandColumns * 3);
+}
+
 void FillColumns(const FillJob& job, const std::vector<std::ptrdiff_t>& tops,
-                 const std::vector<std::ptrdiff_t>& bottoms, std::size_t begin,
-                 std::size_t end) noexcept
+                 const std::vector<std::ptrdiff_t>& bottoms, std::vector<std::uint8_t>& band,
+                 std::size_t begin, std::size_t end) noexcept
 {
     const ColumnTable& columns = *job.columns;
     const std::vector<RowStep>& rows = *job.rows;
     const std::size_t count = rows.size();
-    const std::size_t dstStride = job.dstStride;
-    for (std::size_t x = begin; x < end; ++x) {
-        // In locals: the byte stores below may alias anything in memory.
-        const std::uint8_t* left = job.origin + columns.sourceLeft[x];
-        const std::uint8_t* right = job.origin + columns.sourceRight[x];
-        const double leftWeight = columns.leftWeight[x];
-        const double rightWeight = columns.rightWeight[x];
-        std::uint8_t* out = job.dst + x * 3;
-        for (std::size_t y = 0; y < count; ++y, out += dstStride) {
-            BlendPixel(left + tops[y], right + tops[y], left + bottoms[y], right + bottoms[y],
-                       leftWeight, rightWeight, rows[y].topWeight, rows[y].bottomWeight, out);
+    // A band of columns is made in a small buffer first: written straight into the output,
+    // each pixel would land in a row of its own and miss the cache.
+    for (std::size_t first = begin; first < end; first += kBandColumns) {
+        const std::size_t width = std::min(kBandColumns, end - first);
+        for (std::size_t k = 0; k < width; ++k) {
+            const std::size_t x = first + k;
+            // In locals: the byte stores below may alias anything in memory.
+            const std::uint8_t* left = job.origin + columns.sourceLeft[x];
+            const std::uint8_t* right = job.origin + columns.sourceRight[x];
+            const double leftWeight = columns.leftWeight[x];
+            const double rightWeight = columns.rightWeight[x];
+            std::uint8_t* out = band.data() + k * 3;
+            for (std::size_t y = 0; y < count; ++y, out += kBandColumns * 3) {
+                BlendPixel(left + tops[y], right + tops[y], left + bottoms[y],
+                           right + bottoms[y], leftWeight, rightWeight, rows[y].topWeight,
+                           rows[y].bottomWeight, out);
+            }
+        }
+        for (std::size_t y = 0; y < count; ++y) {
+            std::memcpy(job.dst + y * job.dstStride + first * 3,
+                        band.data() + y * kBandColumns * 3, width * 3);
         }
     }
 }
@@ -390,9 +409,12 @@ void BilinearFill(const std::uint8_t* src, const TurnedView& view, std::uint8_t*
         std::min({cores, std::max<std::size_t>(1, outBytes / kBytesPerThread), lineCount});
 
     std::vector<RowCache> caches;
+    std::vector<std::vector<std::uint8_t>> bands;
     std::vector<std::ptrdiff_t> tops;
     std::vector<std::ptrdiff_t> bottoms;
     if (byColumns) {
+        for (std::size_t part = 0; part < parts; ++part)
+            bands.push_back(MakeBand(rowCount));
         // Where each output row's two source pixels lie along a stored row.
         tops.reserve(rowCount);
         bottoms.reserve(rowCount);
@@ -409,7 +431,7 @@ void BilinearFill(const std::uint8_t* src, const TurnedView& view, std::uint8_t*
         const std::size_t begin = lineCount * part / parts;
         const std::size_t end = lineCount * (part + 1) / parts;
         if (byColumns)
-            FillColumns(job, tops, bottoms, begin, end);
+            FillColumns(job, tops, bottoms, bands[part], begin, end);
         else
             FillRows(job, caches[part], begin, end);
     };
