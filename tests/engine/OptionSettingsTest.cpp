@@ -200,37 +200,22 @@ TEST_F(OptionSettingsTest, MissingValuesOfAnExistingKeyTakeTheDefaults)
 
 TEST_F(OptionSettingsTest, AnInstallFromBeforeTheFullScreenOptionKeepsItsValuesAndGainsIt)
 {
-    // Every value of an install from before the option.
-    {
-        OptionSettings options;
-        options.Load(registry.Root());
-    }
-    registry.DeleteValue(OptionKey(), kFullScreen);
-    auto values = [&] {
-        std::vector<std::string> all;
-        HKEY key = nullptr;
-        RegOpenKeyExA(HKEY_CURRENT_USER, (registry.Root() + OptionKey()).c_str(), 0, KEY_READ,
-                      &key);
-        const UniqueRegKey owner(key);
-        char name[64];
-        BYTE data[64];
-        for (DWORD i = 0;; ++i) {
-            DWORD nameSize = sizeof name, dataSize = sizeof data, type = 0;
-            if (RegEnumValueA(key, i, name, &nameSize, nullptr, &type, data, &dataSize) != 0)
-                return all;
-            all.push_back(std::string(name) + "=" + std::string(data, data + dataSize));
-        }
+    const char* const older[] = {kNoAutoChange, kNoSaver, kByProcess, kNotifyAll, kResize,
+                                 kStyle, kOrder, kInterval, kSeeThrough, kTextColor};
+    auto stored = [&] {
+        std::vector<std::string> values;
+        for (const char* name : older)
+            values.push_back(Stored(name));
+        return values;
     };
-    std::vector<std::string> expected = values();
+    OptionSettings().Load(registry.Root());
+    registry.DeleteValue(OptionKey(), kFullScreen);
+    const std::vector<std::string> before = stored();
     OptionSettings options;
     options.Load(registry.Root());
     options.Save(registry.Root());
-    expected.push_back(std::string(kFullScreen) + "=\x01");
-    std::vector<std::string> actual = values();
-    // The registry lists values by name under Wine: their write order cannot be seen there.
-    std::sort(expected.begin(), expected.end());
-    std::sort(actual.begin(), actual.end());
-    EXPECT_EQ(actual, expected);
+    EXPECT_EQ(stored(), before);
+    EXPECT_EQ(Stored(kFullScreen), "3:1:1");
 }
 
 TEST_F(OptionSettingsTest, StyleWritesTheDesktopLayoutValues)
