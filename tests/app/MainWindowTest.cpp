@@ -2,11 +2,16 @@
 #include "app/Protocol.h"
 #include "engine/WallpaperChanger.h"
 #include "resources/ResourceIds.h"
+#include "tests/support/Bytes.h"
 #include "tests/support/ScratchRegistry.h"
+#include "tests/support/WholeFile.h"
 #include "tests/ui/ModalDriver.h"
+#include "win32/Directory.h"
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -119,6 +124,21 @@ TEST(ProgramResources, VersionNamesTheProductAndItsMaker)
     };
     EXPECT_EQ(value("ProductName"), Protocol::kTitle);
     EXPECT_EQ(value("CompanyName"), "Brindlecove");
+}
+
+TEST(ProgramImage, HeaderLetsThe32BitProgramUseFourGigabytes)
+{
+    if (sizeof(void*) == 8)
+        GTEST_SKIP() << "the flag is the 32-bit program's; a 64-bit program has the space anyway";
+    const std::string image = ReadWholeFile(GetModuleDirectory() + "\\Tessel.exe");
+    ASSERT_GE(image.size(), sizeof(IMAGE_DOS_HEADER));
+    const std::size_t at = Get32(image, offsetof(IMAGE_DOS_HEADER, e_lfanew));
+    ASSERT_GE(image.size(), at + sizeof(IMAGE_NT_HEADERS32));
+    IMAGE_NT_HEADERS32 headers;
+    std::memcpy(&headers, image.data() + at, sizeof headers);
+    EXPECT_EQ(headers.Signature, DWORD{IMAGE_NT_SIGNATURE});
+    EXPECT_EQ(headers.FileHeader.Machine, IMAGE_FILE_MACHINE_I386);
+    EXPECT_NE(headers.FileHeader.Characteristics & IMAGE_FILE_LARGE_ADDRESS_AWARE, 0);
 }
 
 TEST(ProgramResources, ManifestAsksForVisualStylesAndTheSystemDpi)

@@ -8,4 +8,5 @@ if(WIN32)
     ${PROJECT_SOURCE_DIR}/resources/Dialogs.rc
   )
   target_link_libraries(program_tests PRIVATE version)
+  add_dependencies(program_tests Tessel)
 endif()

@@ -1,7 +1,9 @@
 // Faults under a resident run: the temporary folder, a wallpaper folder or the plug-in folder
-// disappears (or cannot be written) after the program has loaded. Each change then ends in
-// its failure text with the previous wallpaper kept, and nothing stored is lost.
+// disappears (or cannot be written) after the program has loaded, or a photo needs more
+// address space than the program has. Each change then ends in its failure text with the
+// previous wallpaper kept, and nothing stored is lost.
 #include "app/Protocol.h"
+#include "imaging/DesktopFit.h"
 #include "settings/RegistryNames.h"
 #include "tests/e2e/StoredValues.h"
 #include "tests/e2e/TesselRun.h"
@@ -9,11 +11,13 @@
 #include "tests/support/MessageBoxWatcher.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestBmp.h"
+#include "tests/support/TestJpeg.h"
 #include "tests/support/WholeFile.h"
 #include "win32/Directory.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -36,6 +40,19 @@ std::vector<std::string> Texts(const MessageBoxWatcher& boxes)
     for (const MessageBoxWatcher::Box& box : boxes.Boxes())
         texts.push_back(box.text);
     return texts;
+}
+
+// Decoding some hundred megapixels takes seconds, many more on a busy machine.
+constexpr unsigned long kLargeChangeWait = 180000;
+
+// The wallpaper is a width x height mid-grey picture; the scaler's weights may sum to a hair
+// below one and truncate a byte to 127.
+bool MidGreyPicture(const std::string& bmp, int width, int height)
+{
+    const std::string seen = Picture(bmp);
+    const std::string expected = Picture(SolidBmp(width, height, 0x808080));
+    return std::equal(seen.begin(), seen.end(), expected.begin(), expected.end(),
+                      [](char s, char e) { return s == e || (e == '\x80' && s == '\x7F'); });
 }
 
 }  // namespace
@@ -158,6 +175,55 @@ TEST_F(FaultTest, PluginFolderRemovedAfterLoad)
     ExpectFoldersKept(2);
     EXPECT_EQ(ReadStored(RN::kSpiKey, RN::kSpiPath), TextValue(plugins));
     EXPECT_EQ(ReadStored(RN::kSpiKey, RN::kUseSpi), FlagValue(true));
+}
+
+TEST_F(FaultTest, PanoramaBeyondTwoGigabytesBecomesAFittedWallpaper)
+{
+    // 576 MB as 24-bit pixels, and the decoder's own bitmap holds 768 MB more.
+    dir.File("pics\\c.jpg", MidGreyJpeg(16000, 12000, JpegKind::Greyscale));
+    WriteStored(RN::kOptionKey, RN::kResize, REG_BINARY, std::string(1, '\1'));
+    TesselRun run("");
+    MessageBoxWatcher boxes(run.ProcessId());
+    Start(run);
+    run.Send(WM_COMMAND, IDM_PREVIOUS, 0, kLargeChangeWait);  // from the start: c.jpg, the last
+    EXPECT_TRUE(boxes.Boxes().empty());
+    EXPECT_EQ(CurrentWallpaper(), Wallpaper());
+    RECT desktop = {};
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    const auto fit = FitSize(16000, 12000, desktop.right - desktop.left,
+                             desktop.bottom - desktop.top);
+    ASSERT_TRUE(fit);
+    EXPECT_TRUE(MidGreyPicture(ReadWholeFile(Wallpaper()), static_cast<int>(fit->width),
+                               static_cast<int>(fit->height)));
+    run.Send(WM_COMMAND, IDM_EXIT);
+    EXPECT_EQ(run.Wait(), 0);
+    ExpectFoldersKept(2);
+}
+
+TEST_F(FaultTest, PhotoBeyondFourGigabytesKeepsThePreviousWallpaper)
+{
+    if (sizeof(void*) == 8)
+        GTEST_SKIP() << "a 64-bit program has the address space for 1.2 gigapixels; "
+                        "whether it decodes them depends on the machine's memory";
+    // Sorted between a.bmp and b.bmp: its decoded bitmap alone would take 4.8 GB.
+    dir.File("pics\\a2.jpg", MidGreyJpeg(40000, 30000, JpegKind::Greyscale));
+    TesselRun run("");
+    MessageBoxWatcher boxes(run.ProcessId());
+    Start(run);
+    run.Send(WM_COMMAND, IDM_NEXT);
+    const std::string first = ReadWholeFile(Wallpaper());
+    ASSERT_EQ(Picture(first), Picture(SolidBmp(3, 2, 0x0000FF)));
+    run.Send(WM_COMMAND, IDM_NEXT, 0, kLargeChangeWait);
+    EXPECT_EQ(Texts(boxes), std::vector<std::string>{"failed ole load"});
+    EXPECT_EQ(ReadWholeFile(Wallpaper()), first);
+    EXPECT_EQ(CurrentWallpaper(), Wallpaper());
+    // Still running, with the decoder's memory back: the next picture changes.
+    run.Send(WM_COMMAND, IDM_NEXT);
+    EXPECT_EQ(Texts(boxes).size(), 1u);
+    EXPECT_EQ(Picture(ReadWholeFile(Wallpaper())), Picture(SolidBmp(5, 4, 0x00FF00)));
+    run.Send(WM_COMMAND, IDM_EXIT);
+    EXPECT_EQ(run.Wait(), 0);
+    ExpectFoldersKept(2);
 }
 
 // Drives T: (1 MiB) and R: (read-only) are small disks that tools/wine-tests mounts for

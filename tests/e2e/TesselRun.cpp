@@ -62,10 +62,12 @@ HWND TesselRun::MainWindow(unsigned long milliseconds) const
     }
 }
 
-LRESULT TesselRun::Send(UINT message, WPARAM wParam, LPARAM lParam) const
+LRESULT TesselRun::Send(UINT message, WPARAM wParam, LPARAM lParam,
+                        unsigned long milliseconds) const
 {
     DWORD_PTR result = 0;
-    SendMessageTimeoutA(MainWindow(), message, wParam, lParam, SMTO_NORMAL, 20000, &result);
+    SendMessageTimeoutA(MainWindow(), message, wParam, lParam, SMTO_NORMAL, milliseconds,
+                        &result);
     return static_cast<LRESULT>(result);
 }
 

@@ -19,8 +19,9 @@ public:
     HWND MainWindow(unsigned long milliseconds = 20000) const;
     // True once the program holds this hotkey (so its settings have loaded).
     bool WaitForHotkey(UINT modifiers, UINT virtualKey, unsigned long milliseconds = 20000) const;
-    // Sends a message to the main window and waits until it was handled.
-    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    // Sends a message to the main window and waits until it was handled, or the time is up.
+    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0,
+                 unsigned long milliseconds = 20000) const;
 
 private:
     UniqueKernelHandle process_;

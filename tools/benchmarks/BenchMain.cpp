@@ -11,7 +11,7 @@
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: tessel_bench folders|change|memory|idle|prepare ...\n");
+        std::fprintf(stderr, "usage: tessel_bench folders|change|memory|fit|jpeg|idle|prepare ...\n");
         return 2;
     }
     const std::string mode = argv[1];
@@ -23,6 +23,10 @@ int main(int argc, char** argv)
             return RunChangeBench(std::atoi(rest[0].c_str()), rest);
         if (mode == "memory" && rest.size() == 5)
             return RunMemoryBench(rest);
+        if (mode == "fit" && rest.size() == 4)
+            return RunFitBench(rest);
+        if (mode == "jpeg" && rest.size() == 3)
+            return RunJpegWriter(rest);
         if (mode == "idle" && rest.size() == 1)
             return RunIdleBench(rest);
         if (mode == "prepare" && rest.size() == 4)

@@ -3,11 +3,14 @@
 #include "win32/GdiGuards.h"
 #include "imaging/ImageLoader.h"
 #include "imaging/OleWallpaperMaker.h"
+#include "tests/support/TestJpeg.h"
 #include "tools/benchmarks/BenchClock.h"
+#include "win32/UniqueHandle.h"
 
 #include <windows.h>
 #include <psapi.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -140,5 +143,40 @@ int RunMemoryBench(const std::vector<std::string>& arguments)
     Report("peak_second_change", again.Stop());
     Report("private_after_second", static_cast<double>(Counters().PagefileUsage));
     Report("peak_working_set", static_cast<double>(Counters().PeakWorkingSetSize));
+    return 0;
+}
+
+// jpeg WIDTH HEIGHT OUT: a mid-grey colour JPEG of that size (at most 65535 a side).
+int RunJpegWriter(const std::vector<std::string>& arguments)
+{
+    const std::string jpeg =
+        MidGreyJpeg(static_cast<std::uint16_t>(std::atoi(arguments[0].c_str())),
+                    static_cast<std::uint16_t>(std::atoi(arguments[1].c_str())), JpegKind::Colour);
+    const UniqueFile file(CreateFileA(arguments[2].c_str(), GENERIC_WRITE, 0, nullptr,
+                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    DWORD written = 0;
+    const bool whole = file && WriteFile(file.get(), jpeg.data(), static_cast<DWORD>(jpeg.size()),
+                                         &written, nullptr) && written == jpeg.size();
+    return whole ? 0 : 1;
+}
+
+// fit PICTURE WIDTH HEIGHT OUT: one fitted change by the loader, whether it succeeded, its
+// time and peak private bytes; tools/bench runs it in a fresh process for each size it tries.
+int RunFitBench(const std::vector<std::string>& arguments)
+{
+    const RECT desktop = {0, 0, std::atoi(arguments[1].c_str()), std::atoi(arguments[2].c_str())};
+    Report("private_before", static_cast<double>(Counters().PagefileUsage));
+    bool changed = true;
+    PeakSampler change;
+    const double start = NowMs();
+    try {
+        CImageLoader(nullptr).MakeFittedWallpaper(arguments[0], arguments[3], desktop);
+    } catch (const CException& failure) {
+        std::fprintf(stderr, "%s\n", failure.Message().c_str());
+        changed = false;
+    }
+    Report("change_ms", NowMs() - start);
+    Report("peak_change", change.Stop());
+    Report("changed", changed ? 1 : 0);
     return 0;
 }
