@@ -4,14 +4,17 @@
 #include "win32/GdiGuards.h"
 #include "win32/WholeFile.h"
 
+#include <climits>
+
 namespace {
 
-// The whole file in one fixed global block of exactly its size.
+// The whole file in one fixed global block of exactly its size; at most what the decoder
+// takes as its signed length, which a program with 4 GB of address space could exceed.
 UniqueGlobal ReadPictureFile(const std::string& path, DWORD& size)
 {
     UniqueGlobal block;
     const ReadFailure failure =
-        ReadWholeFile(path, INVALID_FILE_SIZE - 1, [&](DWORD bytes) -> void* {
+        ReadWholeFile(path, static_cast<DWORD>(LONG_MAX), [&](DWORD bytes) -> void* {
             size = bytes;
             block.reset(GlobalAlloc(GMEM_NOCOMPACT, bytes));
             return block.get();

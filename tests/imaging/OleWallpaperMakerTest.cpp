@@ -145,6 +145,23 @@ TEST(OleWallpaperMaker, UndecodableDataFailsOleLoad)
               "failed ole load");
 }
 
+TEST(OleWallpaperMaker, AFileLongerThanTheDecoderCountsIsRefusedUnread)
+{
+    // 2 GiB, sparse: the decoder takes its length as a signed 32-bit number.
+    TempDir dir;
+    const std::string path = dir.File("huge.jpg", "");
+    {
+        const UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr,
+                                          OPEN_EXISTING, 0, nullptr));
+        LARGE_INTEGER end = {};
+        end.QuadPart = 0x80000000LL;
+        ASSERT_TRUE(SetFilePointerEx(file.get(), end, nullptr, FILE_BEGIN) &&
+                    SetEndOfFile(file.get()));
+    }
+    EXPECT_EQ(FailureText<MakerFailure>([&] { COleWallpaperMaker picture(path); }),
+              "over filesize");
+}
+
 TEST(OleWallpaperMaker, MissingFileOrFolderFailsOpenFile)
 {
     TempDir dir;
