@@ -38,8 +38,9 @@ void OptionSettings::SetDefaults()
     resize = false;
 }
 
-void OptionSettings::Load(const std::string& rootPath)
+void OptionSettings::Load(const std::string& rootPath, bool withHelper)
 {
+    withHelper_ = withHelper && IsWow64Program();
     using namespace RegistryNames;
     const std::string optionPath = rootPath + kOptionKey;
     // Values missing from an existing key keep the defaults of a new one.
@@ -158,6 +159,7 @@ void OptionSettings::SetTextColor(COLORREF color)
 {
     textColor = color;
     set_text_color(color);
+    helper_.SetTextColor(color);
 }
 
 void OptionSettings::SetSeeThrough(bool value)
@@ -169,13 +171,21 @@ void OptionSettings::SetSeeThrough(bool value)
             UnregisterHook();
     }
     seeThrough = value;
+    ForceCaptionColors();
+}
+
+void OptionSettings::ForceCaptionColors() const
+{
     complusion();
+    helper_.Complusion();
 }
 
 void OptionSettings::RegisterHook()
 {
     if (!hookRegistered_)
         hookRegistered_ = register_hook() != 0;
+    if (withHelper_)
+        helper_.Start(textColor);
 }
 
 void OptionSettings::UnregisterHook()
@@ -184,4 +194,5 @@ void OptionSettings::UnregisterHook()
         unregister_hook();
         hookRegistered_ = false;
     }
+    helper_.Stop();
 }
