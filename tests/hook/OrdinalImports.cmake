@@ -1,18 +1,15 @@
 # Reads each program's import table with objdump -p and fails unless it imports
-# LIBRARY (tesselsub.dll unless given) by ordinal only, exactly the ordinals 2 to 5.
-# Usage: cmake -DOBJDUMP=objdump "-DPROGRAMS=a.exe;b.exe" [-DLIBRARY=x.dll] -P OrdinalImports.cmake
-if(NOT LIBRARY)
-  set(LIBRARY tesselsub.dll)
-endif()
+# tesselsub.dll by ordinal only, exactly the ordinals 2 to 5.
+# Usage: cmake -DOBJDUMP=objdump "-DPROGRAMS=a.exe;b.exe" -P OrdinalImports.cmake
 foreach(program IN LISTS PROGRAMS)
   execute_process(COMMAND ${OBJDUMP} -p ${program} OUTPUT_VARIABLE dump RESULT_VARIABLE result)
   if(NOT result EQUAL 0)
     message(FATAL_ERROR "objdump failed on ${program}")
   endif()
-  # The import block of the library runs up to the next blank line.
-  string(FIND "${dump}" "DLL Name: ${LIBRARY}" start)
+  # The import block of tesselsub.dll runs up to the next blank line.
+  string(FIND "${dump}" "DLL Name: tesselsub.dll" start)
   if(start EQUAL -1)
-    message(FATAL_ERROR "${program} does not import ${LIBRARY}")
+    message(FATAL_ERROR "${program} does not import tesselsub.dll")
   endif()
   string(SUBSTRING "${dump}" ${start} -1 block)
   string(FIND "${block}" "\n\n" end)
@@ -22,13 +19,13 @@ foreach(program IN LISTS PROGRAMS)
   foreach(entry IN LISTS entries)
     # 64-bit tables print the ordinal with leading zeros.
     if(NOT entry MATCHES "^\n\t[0-9a-f]+\t +0*([0-9]+) +<none>$")
-      message(FATAL_ERROR "${program} imports from ${LIBRARY} by name:${entry}")
+      message(FATAL_ERROR "${program} imports from tesselsub.dll by name:${entry}")
     endif()
     list(APPEND ordinals ${CMAKE_MATCH_1})
   endforeach()
   list(SORT ordinals COMPARE NATURAL)
   if(NOT ordinals STREQUAL "2;3;4;5")
-    message(FATAL_ERROR "${program} imports ordinals '${ordinals}' from ${LIBRARY}, not 2 to 5")
+    message(FATAL_ERROR "${program} imports ordinals '${ordinals}' from tesselsub.dll, not 2 to 5")
   endif()
-  message(STATUS "${program}: ${LIBRARY} ordinals ${ordinals}, no names")
+  message(STATUS "${program}: tesselsub.dll ordinals ${ordinals}, no names")
 endforeach()

@@ -7,14 +7,6 @@ if(WIN32)
     COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP}
             "-DPROGRAMS=$<TARGET_FILE:Tessel>;$<TARGET_FILE:engine_tests>"
             -P ${CMAKE_CURRENT_SOURCE_DIR}/hook/OrdinalImports.cmake)
-  # The 64-bit helper binds tesselsub64.dll the same way.
-  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
-    string(REPLACE i686 x86_64 objdump64 ${CMAKE_OBJDUMP})
-    add_test(NAME hook64_ordinal_imports
-      COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${objdump64} -DLIBRARY=tesselsub64.dll
-              -DPROGRAMS=${CMAKE_BINARY_DIR}/bin/TesselHook64.exe
-              -P ${CMAKE_CURRENT_SOURCE_DIR}/hook/OrdinalImports.cmake)
-  endif()
 endif()
 
 # The shell stand-in, built by the 32-bit build and by its 64-bit pair build (cmake/Hook64.cmake).
