@@ -55,7 +55,7 @@ public:
         if (wanted && !registered_)
             registered_ = register_hook() != 0;
         else if (!wanted && registered_)
-            registered_ = unregister_hook() == 0;
+            registered_ = unregister_hook() == 0;  // a failed removal still holds it
     }
 
 private:
