@@ -74,7 +74,8 @@ void CMainWindow::Create(HINSTANCE instance, const char* className, const char* 
                                      ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_HOTKEY_CLASS};
     InitCommonControlsEx(&controls);
     timerId_ = SetTimer(hwnd_, kTimerId, kMinute, nullptr);
-    // Explorer restarts re-create the taskbar and forget every tray icon.
+    // A restarted shell re-creates the taskbar, forgets every tray icon and shows a new
+    // desktop with its own caption colours.
     taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
 
     engine_->Load(hwnd_);
@@ -204,6 +205,7 @@ LRESULT CMainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPA
         trayData_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
         trayData_.hIcon = engine_->options.noAutoChange ? iconPaused_.get() : iconRunning_.get();
         Shell_NotifyIconA(NIM_ADD, &trayData_);
+        engine_->options.ForceCaptionColors();
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);

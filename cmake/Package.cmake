@@ -1,6 +1,12 @@
 # The release layout (cmake --install) and its ZIP (make package):
-#   Tessel.exe, tesselsub.dll, help/help.htm, plugins/ifwic.spi, readme.txt
+#   Tessel.exe, tesselsub.dll, tesselsub64.dll, TesselHook64.exe, help/help.htm,
+#   plugins/ifwic.spi, readme.txt
 install(TARGETS Tessel tesselsub RUNTIME DESTINATION .)
+# The 64-bit caption pair, which the 32-bit build makes beside the program (cmake/Hook64.cmake).
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  install(PROGRAMS ${CMAKE_BINARY_DIR}/bin/tesselsub64.dll ${CMAKE_BINARY_DIR}/bin/TesselHook64.exe
+          DESTINATION .)
+endif()
 install(TARGETS ifwic LIBRARY DESTINATION plugins RUNTIME DESTINATION plugins)
 install(FILES ${PROJECT_SOURCE_DIR}/help/help.htm DESTINATION help)
 install(FILES ${PROJECT_SOURCE_DIR}/docs/package-readme.txt DESTINATION . RENAME readme.txt)

@@ -40,8 +40,9 @@ void OptionSettings::SetDefaults()
     fullScreen = true;
 }
 
-void OptionSettings::Load(const std::string& rootPath)
+void OptionSettings::Load(const std::string& rootPath, bool withHelper)
 {
+    withHelper_ = withHelper && IsWow64Program();
     using namespace RegistryNames;
     const std::string optionPath = rootPath + kOptionKey;
     // Values missing from an existing key keep the defaults of a new one.
@@ -164,6 +165,7 @@ void OptionSettings::SetTextColor(COLORREF color)
 {
     textColor = color;
     set_text_color(color);
+    helper_.SetTextColor(color);
 }
 
 void OptionSettings::SetSeeThrough(bool value)
@@ -175,13 +177,21 @@ void OptionSettings::SetSeeThrough(bool value)
             UnregisterHook();
     }
     seeThrough = value;
+    ForceCaptionColors();
+}
+
+void OptionSettings::ForceCaptionColors() const
+{
     complusion();
+    helper_.Complusion();
 }
 
 void OptionSettings::RegisterHook()
 {
     if (!hookRegistered_)
         hookRegistered_ = register_hook() != 0;
+    if (withHelper_)
+        helper_.Start(textColor);
 }
 
 void OptionSettings::UnregisterHook()
@@ -190,4 +200,5 @@ void OptionSettings::UnregisterHook()
         unregister_hook();
         hookRegistered_ = false;
     }
+    helper_.Stop();
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include "engine/CaptionHelper.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -19,7 +21,9 @@ public:
 
     // Reads the options (a new key gets the defaults, written at once) and the process
     // list, then applies screen saver, desktop layout, caption colour and caption hook.
-    void Load(const std::string& rootPath);
+    // With the helper (the resident run), a 32-bit program on 64-bit Windows also keeps the
+    // 64-bit caption helper running while transparency is on.
+    void Load(const std::string& rootPath, bool withHelper = false);
     // Writes the options and the process list, and turns the screen saver back on.
     void Save(const std::string& rootPath);
 
@@ -37,6 +41,8 @@ public:
     void SetTextColor(COLORREF color);
     // Registers or unregisters the caption hook on a change; forces the colours always.
     void SetSeeThrough(bool value);
+    // complusion: the caption colours onto the desktop now, while the hook is installed.
+    void ForceCaptionColors() const;
 
     bool noSaver = false;
     std::int32_t style = 0;
@@ -62,4 +68,6 @@ private:
     bool noSaverGivenBack_ = false;
     // This record's own registration with the hook library, matched once at most.
     bool hookRegistered_ = false;
+    bool withHelper_ = false;
+    CCaptionHelper helper_;
 };

@@ -3,6 +3,7 @@ set(TESSEL_ENGINE_PORTABLE
   ProcessFileName.cpp
 )
 set(TESSEL_ENGINE_WIN32
+  CaptionHelper.cpp
   FullScreen.cpp
   HotkeySettings.cpp
   OptionSettings.cpp

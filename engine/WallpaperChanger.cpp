@@ -1,6 +1,5 @@
 #include "engine/WallpaperChanger.h"
 
-#include "hook/tesselsub.h"
 #include "imaging/ImageLoader.h"
 #include "imaging/ImageType.h"
 #include "imaging/WallpaperMaker.h"
@@ -43,7 +42,7 @@ void CWallpaperChanger::Load(HWND window)
     }
     spi.Load(rootPath_);
     LoadFolders(rootPath_);
-    options.Load(rootPath_);
+    options.Load(rootPath_, hwnd_ != nullptr);
     if (hwnd_ != nullptr) {
         hotkeys.SetWindow(hwnd_);
         hotkeys.Load(rootPath_);
@@ -147,7 +146,7 @@ void CWallpaperChanger::SetWallpaperFile(const std::string& path)
     }
     SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, target.data(), UpdateFlags());
     if (options.notifyAll)
-        complusion();
+        options.ForceCaptionColors();
 }
 
 void CWallpaperChanger::Perform(Action action)

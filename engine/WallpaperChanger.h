@@ -20,7 +20,8 @@ public:
     // Seeds the runtime's generator with the time, for the list's shuffles.
     explicit CWallpaperChanger(std::string rootPath = RegistryNames::kRootPath);
 
-    // Reads every setting; with a window also the hotkeys, start/quit and the start action.
+    // Reads every setting; with a window (the resident run) also the hotkeys, start/quit,
+    // the start action and, on 64-bit Windows, the 64-bit caption helper.
     void Load(HWND window);
     // Writes every setting; with a window also options, hotkeys, start/quit, plug-ins, then
     // performs the quit action.

@@ -4,7 +4,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
-// One copy for every process that maps the library, in this order (16 bytes).
+#include "hook/DesktopListView.h"
+
+// One copy for every process that maps the library, in this order (16 bytes in the 32-bit
+// library; the 64-bit one, built from this source for 64-bit shells, has its own).
 struct SharedState {
     HHOOK hook;              // 0 while no hook is installed
     LONG volatile count;     // register_hook calls not yet matched by unregister_hook
@@ -18,11 +21,32 @@ static struct SharedState shared __attribute__((section("TSL_HOOK"), shared)) = 
 
 static HINSTANCE instance;
 
-static HWND FindDesktopListView(void)
+static BOOL HasClass(HWND window, const char* name)
 {
-    HWND progman = FindWindowA("Progman", "Program Manager");
-    HWND defView = FindWindowExA(progman, NULL, "SHELLDLL_DefView", NULL);
-    return FindWindowExA(defView, NULL, "SysListView32", NULL);
+    char found[32];
+    return GetClassNameA(window, found, sizeof found) > 0 && lstrcmpA(found, name) == 0;
+}
+
+// The same shape as FindDesktopListView, read upwards from one window without enumerating.
+static BOOL IsDesktopListView(HWND window)
+{
+    if (!HasClass(window, "SysListView32"))
+        return FALSE;
+    HWND defView = GetParent(window);
+    if (defView == NULL || !HasClass(defView, "SHELLDLL_DefView"))
+        return FALSE;
+    HWND top = GetParent(defView);
+    return top != NULL && GetParent(top) == NULL
+           && (HasClass(top, "Progman") || HasClass(top, "WorkerW"));
+}
+
+// A handle whose window is gone (the shell restarted) could name some other window once
+// the number is reused, so it is looked up again like a missing one.
+static HWND CurrentListView(void)
+{
+    if (shared.listView == NULL || !IsWindow(shared.listView))
+        shared.listView = FindDesktopListView();
+    return shared.listView;
 }
 
 static void ApplyCaptionColors(HWND listView)
@@ -34,10 +58,7 @@ static void ApplyCaptionColors(HWND listView)
 BOOL WINAPI DllEntry(HINSTANCE module, DWORD reason, LPVOID reserved)
 {
     (void)reserved;
-    // A handle whose window is gone (the shell restarted) could name some other window
-    // once the number is reused, so it is looked up again like a missing one.
-    if (shared.listView == NULL || !IsWindow(shared.listView))
-        shared.listView = FindDesktopListView();
+    CurrentListView();
     if (reason == DLL_PROCESS_ATTACH)
         instance = module;
     return TRUE;
@@ -46,17 +67,27 @@ BOOL WINAPI DllEntry(HINSTANCE module, DWORD reason, LPVOID reserved)
 LRESULT CALLBACK hook_proc(int code, WPARAM wParam, LPARAM lParam)
 {
     const CWPSTRUCT* message = (const CWPSTRUCT*)lParam;
-    if (code >= 0 && message->hwnd == shared.listView && message->message == WM_PAINT)
-        ApplyCaptionColors(message->hwnd);
+    if (code >= 0 && message->message == WM_PAINT) {
+        // This runs for every sent message in every process: while the stored view is
+        // gone, only the painted window itself is checked, never the whole desktop.
+        if (message->hwnd != shared.listView && !IsWindow(shared.listView)
+            && IsDesktopListView(message->hwnd))
+            shared.listView = message->hwnd;
+        if (message->hwnd == shared.listView)
+            ApplyCaptionColors(message->hwnd);
+    }
     return CallNextHookEx(shared.hook, code, wParam, lParam);
 }
 
 int WINAPI complusion(void)
 {
-    if (shared.hook == NULL || shared.listView == NULL)
+    if (shared.hook == NULL)
         return 0;
-    ApplyCaptionColors(shared.listView);
-    return InvalidateRect(shared.listView, NULL, TRUE);
+    HWND listView = CurrentListView();
+    if (listView == NULL)
+        return 0;
+    ApplyCaptionColors(listView);
+    return InvalidateRect(listView, NULL, TRUE);
 }
 
 int WINAPI register_hook(void)

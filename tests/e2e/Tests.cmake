@@ -26,3 +26,11 @@ if(WIN32)
   target_link_libraries(e2e_soak_tests PRIVATE psapi)
   add_dependencies(e2e_soak_tests Tessel tesselsub)
 endif()
+# Needs 64-bit Windows: tools/wine-tests runs it in Wine's 64-bit prefix (label wow64).
+if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
+  tessel_test(caption_shell_tests e2e/TesselRun.cpp e2e/StoredValues.cpp
+    e2e/CaptionShellTest.cpp hook/DesktopWindows.cpp)
+  target_link_libraries(caption_shell_tests PRIVATE comctl32)
+  add_dependencies(caption_shell_tests Tessel shell_stand_in hook64)
+  set_tests_properties(caption_shell_tests PROPERTIES LABELS wow64)
+endif()

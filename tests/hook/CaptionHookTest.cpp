@@ -211,6 +211,23 @@ TEST_F(CaptionHook, PaintOfTheDesktopListViewReappliesTheColours)
     EXPECT_EQ(GetCaptionColors(listView), kByHand) << "unhooked";
 }
 
+TEST_F(CaptionHook, APaintTakesANewDesktopListViewOnceTheOldIsGone)
+{
+    ASSERT_EQ(lib.registerHook(), 1);
+    lib.setTextColor(0x00204080);
+    DesktopWindows& desktop = World().desktop;
+    desktop.ReplaceListView();  // no new thread: the entry point has not looked again
+    const HWND replaced = desktop.ListView();
+    SetCaptionColors(replaced, kByHand);
+    SetCaptionColors(desktop.OtherListView(), kByHand);
+
+    SendMessageA(desktop.OtherListView(), WM_PAINT, 0, 0);
+    EXPECT_EQ(GetCaptionColors(desktop.OtherListView()), kByHand) << "not under the desktop";
+    SendMessageA(replaced, WM_PAINT, 0, 0);
+    EXPECT_EQ(shared.listView, replaced);
+    EXPECT_EQ(GetCaptionColors(replaced), (CaptionColors{0x00204080, CLR_NONE}));
+}
+
 TESSEL_PROBE(RegisterBesideParent)
 {
     const ParentsCopy copy;

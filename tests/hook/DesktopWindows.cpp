@@ -17,25 +17,44 @@ void RegisterPlainClass(const char* name)
     RegisterClassA(&windowClass);
 }
 
+// Children are visible, so a shown top-level window paints them.
 HWND Create(const char* className, const char* title, HWND parent)
 {
-    const DWORD style = parent ? WS_CHILD : WS_OVERLAPPED;
+    const DWORD style = parent ? WS_CHILD | WS_VISIBLE : WS_OVERLAPPED;
     return CreateWindowExA(0, className, title, style, 0, 0, 200, 200, parent, nullptr,
                            GetModuleHandleA(nullptr), nullptr);
 }
 
+HWND CreateListView(HWND parent)
+{
+    const HWND listView = Create(WC_LISTVIEWA, nullptr, parent);
+    char text[] = "Tessel";
+    LVITEMA item = {};
+    item.mask = LVIF_TEXT;
+    item.pszText = text;
+    SendMessageA(listView, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    return listView;
+}
+
 }  // namespace
 
-DesktopWindows::DesktopWindows()
+DesktopWindows::DesktopWindows(DesktopParent parent)
 {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
     RegisterPlainClass("Progman");
     RegisterPlainClass("SHELLDLL_DefView");
+    RegisterPlainClass("WorkerW");
     RegisterPlainClass(kOtherClass);
     progman_ = Create("Progman", "Program Manager", nullptr);
-    defView_ = Create("SHELLDLL_DefView", nullptr, progman_);
-    listView_ = Create(WC_LISTVIEWA, nullptr, defView_);
+    HWND top = progman_;
+    if (parent == DesktopParent::WorkerW) {
+        // A new top-level window goes in front, so the empty one is met first.
+        worker_ = top = Create("WorkerW", nullptr, nullptr);
+        emptyWorker_ = Create("WorkerW", nullptr, nullptr);
+    }
+    defView_ = Create("SHELLDLL_DefView", nullptr, top);
+    listView_ = CreateListView(defView_);
     other_ = Create(kOtherClass, "Other", nullptr);
     otherListView_ = Create(WC_LISTVIEWA, nullptr, other_);
 }
@@ -43,12 +62,14 @@ DesktopWindows::DesktopWindows()
 void DesktopWindows::ReplaceListView()
 {
     DestroyWindow(listView_);
-    listView_ = Create(WC_LISTVIEWA, nullptr, defView_);
+    listView_ = CreateListView(defView_);
 }
 
 DesktopWindows::~DesktopWindows()
 {
     DestroyWindow(other_);
+    DestroyWindow(emptyWorker_);
+    DestroyWindow(worker_);
     DestroyWindow(progman_);
 }
 
