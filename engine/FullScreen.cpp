@@ -1,7 +1,6 @@
 #include "engine/FullScreen.h"
 
 #include "win32/Module.h"
-#include "win32/UniqueHandle.h"
 
 #include <windows.h>
 
@@ -18,10 +17,10 @@ using QueryNotificationState = HRESULT(WINAPI*)(int* state);
 
 bool ShellSaysFullScreen()
 {
-    // Bound at run time: older systems have no such function.
-    const UniqueModule shell = LoadModuleQuietly("shell32.dll");
-    const auto query =
-        GetModuleFunction<QueryNotificationState>(shell.get(), "SHQueryUserNotificationState");
+    // Bound at run time: older systems have no such function. The program has shell32
+    // loaded already (the tray icon), so asking costs no load.
+    const auto query = GetModuleFunction<QueryNotificationState>(
+        GetModuleHandleA("shell32.dll"), "SHQueryUserNotificationState");
     int state = 0;
     if (query == nullptr || FAILED(query(&state)))
         return false;
