@@ -38,6 +38,8 @@ void OptionSettings::SetDefaults()
     textColor = RGB(255, 255, 255);
     resize = false;
     fullScreen = true;
+    fill = false;
+    perMonitor = false;
 }
 
 void OptionSettings::Load(const std::string& rootPath, bool withHelper)
@@ -64,6 +66,8 @@ void OptionSettings::Load(const std::string& rootPath, bool withHelper)
         if (key.ReadInt32(kTextColor, color))
             textColor = static_cast<COLORREF>(color);
         key.ReadFlag(kFullScreen, fullScreen);
+        key.ReadFlag(kFill, fill);
+        key.ReadFlag(kPerMonitor, perMonitor);
     }
     processes = CRegistryKey::CreateOrOpen(optionPath + kProcessListKey).ReadListUntilGap();
 
@@ -103,6 +107,8 @@ void OptionSettings::Write(const CRegistryKey& key) const
     key.WriteFlag(kSeeThrough, seeThrough);
     key.WriteInt32(kTextColor, static_cast<std::int32_t>(textColor));
     key.WriteFlag(kFullScreen, fullScreen);
+    key.WriteFlag(kFill, fill);
+    key.WriteFlag(kPerMonitor, perMonitor);
 }
 
 bool OptionSettings::IsAutoChangeAllowed() const

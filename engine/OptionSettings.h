@@ -56,6 +56,10 @@ public:
     COLORREF textColor = RGB(255, 255, 255);
     bool resize = false;
     bool fullScreen = true;
+    // With resize: cover the screen, cutting what overhangs, instead of fitting inside it.
+    bool fill = false;
+    // With more than one monitor: a picture of its own on each.
+    bool perMonitor = false;
 
 private:
     void SetDefaults();

@@ -28,7 +28,9 @@ inline constexpr char kOrder[] = "Order";
 inline constexpr char kInterval[] = "Interval";
 inline constexpr char kSeeThrough[] = "See-through";
 inline constexpr char kTextColor[] = "TextColor";
-inline constexpr char kFullScreen[] = "FullScreen";  // written after the others
+inline constexpr char kFullScreen[] = "FullScreen";  // this and the two below after the others
+inline constexpr char kFill[] = "Fill";
+inline constexpr char kPerMonitor[] = "PerMonitor";
 
 inline constexpr char kHotkeyKey[] = "\\Hotkey";
 // Hotkey values in action order: change, next, previous, random, saver, pause, escape.

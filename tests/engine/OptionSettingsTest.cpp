@@ -118,6 +118,8 @@ TEST_F(OptionSettingsTest, NewKeyGetsTheDefaultsWrittenAtOnce)
         EXPECT_EQ(options.textColor, 0x00FFFFFFu);
         EXPECT_FALSE(options.resize);
         EXPECT_TRUE(options.fullScreen);
+        EXPECT_FALSE(options.fill);
+        EXPECT_FALSE(options.perMonitor);
 
         const std::string flag = "3:1:", number = "3:4:";
         EXPECT_EQ(Stored(kNoAutoChange), flag + "0");
@@ -131,6 +133,8 @@ TEST_F(OptionSettingsTest, NewKeyGetsTheDefaultsWrittenAtOnce)
         EXPECT_EQ(Stored(kSeeThrough), flag + "1");
         EXPECT_EQ(Stored(kTextColor), number + "ffffff");
         EXPECT_EQ(Stored(kFullScreen), flag + "1");
+        EXPECT_EQ(Stored(kFill), flag + "0");
+        EXPECT_EQ(Stored(kPerMonitor), flag + "0");
         EXPECT_TRUE(registry.KeyExists(ProcessKey()));
 
         EXPECT_EQ(DesktopValue(kTileWallpaper), "0");
@@ -159,6 +163,8 @@ TEST_F(OptionSettingsTest, EveryValueReadsBackAfterSave)
         options.SetNoSaver(true);
         options.SetProcesses({"a.exe", "\x95\x5c.exe"});
         options.fullScreen = false;
+        options.fill = true;
+        options.perMonitor = true;
         options.Save(registry.Root());
     }
     EXPECT_EQ(Stored(kTextColor), "3:4:123456");
@@ -178,6 +184,8 @@ TEST_F(OptionSettingsTest, EveryValueReadsBackAfterSave)
     EXPECT_EQ(options.textColor, 0x00123456u);
     EXPECT_TRUE(options.resize);
     EXPECT_FALSE(options.fullScreen);
+    EXPECT_TRUE(options.fill);
+    EXPECT_TRUE(options.perMonitor);
     ASSERT_NE(hook, nullptr);
     EXPECT_EQ(hook->textColor, 0x00123456u) << "the colour goes to the library at load";
 }
@@ -198,7 +206,7 @@ TEST_F(OptionSettingsTest, MissingValuesOfAnExistingKeyTakeTheDefaults)
     EXPECT_TRUE(options.fullScreen) << "an install from before the option has it on";
 }
 
-TEST_F(OptionSettingsTest, AnInstallFromBeforeTheFullScreenOptionKeepsItsValuesAndGainsIt)
+TEST_F(OptionSettingsTest, AnInstallFromBeforeTheNewerOptionsKeepsItsValuesAndGainsThem)
 {
     const char* const older[] = {kNoAutoChange, kNoSaver, kByProcess, kNotifyAll, kResize,
                                  kStyle, kOrder, kInterval, kSeeThrough, kTextColor};
@@ -209,13 +217,16 @@ TEST_F(OptionSettingsTest, AnInstallFromBeforeTheFullScreenOptionKeepsItsValuesA
         return values;
     };
     OptionSettings().Load(registry.Root());
-    registry.DeleteValue(OptionKey(), kFullScreen);
+    for (const char* newer : {kFullScreen, kFill, kPerMonitor})
+        registry.DeleteValue(OptionKey(), newer);
     const std::vector<std::string> before = stored();
     OptionSettings options;
     options.Load(registry.Root());
     options.Save(registry.Root());
     EXPECT_EQ(stored(), before);
     EXPECT_EQ(Stored(kFullScreen), "3:1:1");
+    EXPECT_EQ(Stored(kFill), "3:1:0");
+    EXPECT_EQ(Stored(kPerMonitor), "3:1:0");
 }
 
 TEST_F(OptionSettingsTest, StyleWritesTheDesktopLayoutValues)
