@@ -100,36 +100,76 @@ void CWallpaperList::TakeRandomPick()
 
 std::string CWallpaperList::Next()
 {
-    if (sortedFiles_.empty())
-        return std::string();
-    if (randomPos_ >= 0) {
-        TakeRandomPick();
-        Reshuffle();
-    }
-    currentFile_ = NextPosition(currentFile_, static_cast<std::int32_t>(sortedFiles_.size()));
-    return sortedFiles_[currentFile_]->GetFullPath();
+    const std::vector<std::string> paths = Next(1);
+    return paths.empty() ? std::string() : paths.front();
 }
 
 std::string CWallpaperList::Previous()
 {
-    if (sortedFiles_.empty())
-        return std::string();
-    if (randomPos_ >= 0) {
-        TakeRandomPick();
-        Reshuffle();
-    }
-    currentFile_ = PreviousPosition(currentFile_, static_cast<std::int32_t>(sortedFiles_.size()));
-    return sortedFiles_[currentFile_]->GetFullPath();
+    const std::vector<std::string> paths = Previous(1);
+    return paths.empty() ? std::string() : paths.front();
 }
 
 std::string CWallpaperList::Random()
 {
-    if (shuffledFiles_.empty())
-        return std::string();
-    if (std::int64_t{randomPos_} + 2 > static_cast<std::int64_t>(shuffledFiles_.size()))
+    const std::vector<std::string> paths = Random(1);
+    return paths.empty() ? std::string() : paths.front();
+}
+
+std::vector<std::string> CWallpaperList::Next(std::int32_t count)
+{
+    if (sortedFiles_.empty())
+        return {};
+    if (randomPos_ >= 0) {
+        TakeRandomPick();
         Reshuffle();
-    ++randomPos_;
-    return shuffledFiles_[randomPos_]->GetFullPath();
+    }
+    const std::vector<std::int32_t> shown =
+        NextPositions(currentFile_, static_cast<std::int32_t>(sortedFiles_.size()), count);
+    currentFile_ = shown.back();
+    return SortedPaths(shown);
+}
+
+std::vector<std::string> CWallpaperList::Previous(std::int32_t count)
+{
+    if (sortedFiles_.empty())
+        return {};
+    if (randomPos_ >= 0) {
+        TakeRandomPick();
+        Reshuffle();
+    }
+    const std::vector<std::int32_t> shown =
+        PreviousPositions(currentFile_, static_cast<std::int32_t>(sortedFiles_.size()), count);
+    currentFile_ = shown.back();
+    return SortedPaths(shown);
+}
+
+std::vector<std::string> CWallpaperList::Random(std::int32_t count)
+{
+    if (shuffledFiles_.empty())
+        return {};
+    const auto size = static_cast<std::int64_t>(shuffledFiles_.size());
+    if (std::int64_t{randomPos_} + 1 + count > size)
+        Reshuffle();
+    // A list shorter than count is drawn whole and then repeated.
+    const std::int32_t first = randomPos_ + 1;
+    const auto drawn = static_cast<std::int32_t>(std::min<std::int64_t>(count, size));
+    std::vector<std::string> paths;
+    paths.reserve(static_cast<std::size_t>(count));
+    for (std::int32_t i = 0; i < count; ++i)
+        paths.push_back(shuffledFiles_[first + i % drawn]->GetFullPath());
+    randomPos_ = first + drawn - 1;
+    return paths;
+}
+
+std::vector<std::string> CWallpaperList::SortedPaths(
+    const std::vector<std::int32_t>& positions) const
+{
+    std::vector<std::string> paths;
+    paths.reserve(positions.size());
+    for (const std::int32_t position : positions)
+        paths.push_back(sortedFiles_[position]->GetFullPath());
+    return paths;
 }
 
 void CWallpaperList::Reshuffle()

@@ -26,6 +26,12 @@ public:
     std::string Next();
     std::string Previous();
     std::string Random();
+    // The same walks for count > 0 monitors, a path each, or none for an empty list. Next
+    // and Previous keep the position of the last path; Random gives count different files
+    // when the list has as many, and a shorter list repeats from its first pick.
+    std::vector<std::string> Next(std::int32_t count);
+    std::vector<std::string> Previous(std::int32_t count);
+    std::vector<std::string> Random(std::int32_t count);
     void Reshuffle();
     // Index in name order of the first file with this name, or -1.
     std::int32_t FindFile(const std::string& name) const;
@@ -47,6 +53,7 @@ public:
 private:
     // A pending random pick becomes the position in name order.
     void TakeRandomPick();
+    std::vector<std::string> SortedPaths(const std::vector<std::int32_t>& positions) const;
 
     PictureFilter isPicture_;
     std::int32_t randomPos_ = -1;

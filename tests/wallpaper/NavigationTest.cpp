@@ -196,3 +196,33 @@ TEST_F(NavigationTest, EachNewRandomOrderIsTracedOneNamePerLine)
     for (const char* name : {"a.jpg\n", "b.jpg\n", "c.jpg\n"})
         EXPECT_EQ(std::count(lines.begin(), lines.end(), name), 2) << name;
 }
+
+// Walks for several monitors: each gives one path per monitor and leaves the position where
+// its last path is, so a one-file walk or a restart continues from there.
+TEST_F(NavigationTest, WalksForSeveralMonitorsGiveAPathEach)
+{
+    using Paths = std::vector<std::string>;
+    CWallpaperList empty(kOleTypes);
+    Load(empty, {}, "none");
+    EXPECT_TRUE(empty.Next(2).empty() && empty.Previous(2).empty() && empty.Random(2).empty());
+
+    CWallpaperList list(kOleTypes);
+    const std::string p = Load(list, {"a.jpg", "b.jpg", "c.jpg"});
+    const std::string a = p + "a.jpg", b = p + "b.jpg", c = p + "c.jpg";
+    EXPECT_EQ(list.Next(2), (Paths{a, b}));
+    EXPECT_EQ(list.Next(2), (Paths{c, a}));
+    EXPECT_EQ(list.Previous(2), (Paths{a, b}));
+    EXPECT_EQ(list.Next(), c);
+    EXPECT_EQ(list.Next(4), (Paths{a, b, c, a}));
+
+    for (int round = 0; round < 4; ++round) {
+        const Paths drawn = list.Random(3);
+        EXPECT_EQ(std::set<std::string>(drawn.begin(), drawn.end()).size(), 3u) << round;
+        EXPECT_EQ(list.GetRandomPos(), 2);
+    }
+    const Paths twice = list.Random(5);  // a list shorter than the monitors repeats
+    EXPECT_EQ(Paths(twice.begin() + 3, twice.end()), Paths(twice.begin(), twice.begin() + 2));
+    list.SaveFolders(registry.Root());
+    EXPECT_EQ(list.GetCurrentFile(), list.FindFile(twice[2].substr(p.size())));
+    EXPECT_EQ(list.Next(1).front(), twice[2] == c ? a : twice[2] == a ? b : c);
+}

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <vector>
 
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
@@ -30,4 +31,34 @@ TEST(Position, PreviousWrapsAndBeyondTheEndGivesLast)
     EXPECT_EQ(PreviousPosition(kMax, 10), 9);
     EXPECT_EQ(PreviousPosition(kMin, 10), 9);
     EXPECT_EQ(PreviousPosition(0, 1), 0);
+}
+
+// Walks for several monitors: forward from the stored position, back to the files before
+// those shown, and lists shorter than the walk.
+TEST(Position, WalksForSeveralMonitorsKeepTheirLastAndRetrace)
+{
+    using Positions = std::vector<std::int32_t>;
+    const struct {
+        std::int32_t current, count, n;
+        Positions next, previous;
+    } rows[] = {
+        {-1, 5, 2, {0, 1}, {3, 4}},
+        {1, 5, 2, {2, 3}, {3, 4}},
+        {4, 5, 3, {0, 1, 2}, {4, 0, 1}},
+        {0, 3, 2, {1, 2}, {0, 1}},
+        {1, 2, 3, {0, 1, 0}, {0, 1, 0}},
+        {kMax, 4, 2, {0, 1}, {2, 3}},
+        {kMin, 4, 2, {0, 1}, {2, 3}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.current << " of " << row.count << ", " << row.n);
+        const Positions next = NextPositions(row.current, row.count, row.n);
+        EXPECT_EQ(next, row.next);
+        EXPECT_EQ(PreviousPositions(row.current, row.count, row.n), row.previous);
+        // Back after forward shows again the files ending at the position walked from.
+        if (row.current >= 0 && row.current < row.count) {
+            const Positions back = PreviousPositions(next.back(), row.count, row.n);
+            EXPECT_EQ(back.back(), row.current);
+        }
+    }
 }
