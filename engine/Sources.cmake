@@ -1,11 +1,13 @@
 set(TESSEL_ENGINE_PORTABLE
   HotkeyValue.cpp
+  MonitorOrder.cpp
   ProcessFileName.cpp
 )
 set(TESSEL_ENGINE_WIN32
   CaptionHelper.cpp
   FullScreen.cpp
   HotkeySettings.cpp
+  Monitors.cpp
   OptionSettings.cpp
   ProcessWatcher.cpp
   RunQuitSettings.cpp

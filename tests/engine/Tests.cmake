@@ -1,6 +1,7 @@
 # Process watcher, hotkeys, option and start/quit settings.
 list(APPEND TESSEL_PORTABLE_TESTS
   engine/HotkeyValueTest.cpp
+  engine/MonitorOrderTest.cpp
   engine/ProcessFileNameTest.cpp
 )
 if(WIN32)
