@@ -18,6 +18,7 @@ set(TESSEL_PIXEL_SOURCES
   imaging/Orientation.cpp
   imaging/BitmapLayout.cpp
   imaging/DesktopFit.cpp
+  imaging/Canvas.cpp
   imaging/PreviewLayout.cpp
   tests/imaging/ReferenceFill.cpp
 )

@@ -136,7 +136,7 @@ void CWallpaperChanger::SetWallpaperFile(const std::string& path)
         if (options.resize) {
             RECT desktop = {};
             GetWindowRect(GetDesktopWindow(), &desktop);
-            loader.MakeFittedWallpaper(path, target, desktop);
+            loader.MakeFittedWallpaper(path, target, desktop, options.fill);
         } else {
             loader.MakeWallpaper(path, target);
         }

@@ -34,20 +34,25 @@ struct ColumnTable {
     std::vector<double> rightWeight;
 };
 
-ColumnTable MakeColumns(std::int32_t width, std::int32_t outWidth, std::ptrdiff_t pixelStep)
+// Columns [first, first + count) of a fill to fullWidth. The running sum starts at column 0
+// whatever the window, so a column's position is the same as in the whole fill.
+ColumnTable MakeColumns(std::int32_t width, std::int32_t fullWidth, std::int32_t first,
+                        std::int32_t count, std::ptrdiff_t pixelStep)
 {
-    const std::size_t count = static_cast<std::size_t>(outWidth);
+    const std::size_t size = static_cast<std::size_t>(count);
     ColumnTable table;
-    table.left.resize(count);
-    table.right.resize(count);
-    table.sourceLeft.resize(count);
-    table.sourceRight.resize(count);
-    table.leftWeight.resize(count);
-    table.rightWeight.resize(count);
-    const double dx = static_cast<double>(width - 1) / outWidth;
+    table.left.resize(size);
+    table.right.resize(size);
+    table.sourceLeft.resize(size);
+    table.sourceRight.resize(size);
+    table.leftWeight.resize(size);
+    table.rightWeight.resize(size);
+    const double dx = static_cast<double>(width - 1) / fullWidth;
     const std::int64_t last = width - 1;
     double sx = 0;
-    for (std::size_t x = 0; x < count; ++x) {
+    for (std::int32_t skip = 0; skip < first; ++skip)
+        sx += dx;
+    for (std::size_t x = 0; x < size; ++x) {
         const std::int64_t ix = static_cast<std::int64_t>(sx);
         const double fx = sx - static_cast<double>(ix);
         table.left[x] = static_cast<std::size_t>(std::min(ix, last)) * 3;
@@ -70,13 +75,17 @@ struct RowStep {
 };
 
 // Row positions are running sums, so they are summed here in order once; after that every
-// output row stands alone and rows can be shared out between threads.
-std::vector<RowStep> MakeRows(std::int32_t height, std::int32_t outHeight)
+// output row stands alone and rows can be shared out between threads. Rows [first,
+// first + count) of a fill to fullHeight, as MakeColumns.
+std::vector<RowStep> MakeRows(std::int32_t height, std::int32_t fullHeight, std::int32_t first,
+                              std::int32_t count)
 {
-    std::vector<RowStep> rows(static_cast<std::size_t>(outHeight));
-    const double dy = static_cast<double>(height - 1) / outHeight;
+    std::vector<RowStep> rows(static_cast<std::size_t>(count));
+    const double dy = static_cast<double>(height - 1) / fullHeight;
     const std::int64_t last = height - 1;
     double sy = 0;
+    for (std::int32_t skip = 0; skip < first; ++skip)
+        sy += dy;
     for (RowStep& row : rows) {
         const std::int64_t iy = static_cast<std::int64_t>(sy);
         const double fy = sy - static_cast<double>(iy);
@@ -390,12 +399,21 @@ void BilinearFill(const std::uint8_t* src, std::int32_t width, std::int32_t heig
 void BilinearFill(const std::uint8_t* src, const TurnedView& view, std::uint8_t* dst,
                   std::int32_t outWidth, std::int32_t outHeight, unsigned maxThreads)
 {
+    BilinearFill(src, view, outWidth, outHeight, PixelWindow{0, 0, outWidth, outHeight}, dst,
+                 Stride24(outWidth), maxThreads);
+}
+
+void BilinearFill(const std::uint8_t* src, const TurnedView& view, std::int32_t fullWidth,
+                  std::int32_t fullHeight, const PixelWindow& window, std::uint8_t* dst,
+                  std::size_t dstStride, unsigned maxThreads)
+{
     const std::int32_t width = view.width;
     const std::int32_t height = view.height;
-    const ColumnTable columns = MakeColumns(width, outWidth, view.pixelStep);
-    const std::vector<RowStep> rows = MakeRows(height, outHeight);
-    const std::size_t stripPixels = StripPixels(height, outWidth, outHeight);
-    const FillJob job{src + view.origin, view.rowStep, view.pixelStep, dst, Stride24(outWidth),
+    const ColumnTable columns =
+        MakeColumns(width, fullWidth, window.left, window.width, view.pixelStep);
+    const std::vector<RowStep> rows = MakeRows(height, fullHeight, window.bottom, window.height);
+    const std::size_t stripPixels = StripPixels(height, window.width, fullHeight);
+    const FillJob job{src + view.origin, view.rowStep, view.pixelStep, dst, dstStride,
                       &columns, &rows, stripPixels};
 
     // A turn by a quarter shares its output out by columns, any other view by rows.

@@ -2,6 +2,7 @@
 // Bilinear resampling of a bottom-up 24-bit picture into another of a different size.
 #include "imaging/Orientation.h"
 
+#include <cstddef>
 #include <cstdint>
 
 // Fills outWidth x outHeight pixels of dst from width x height pixels of src. Both are
@@ -18,3 +19,9 @@ void BilinearFill(const std::uint8_t* src, std::int32_t width, std::int32_t heig
 // picture CopyTurned makes, without making it.
 void BilinearFill(const std::uint8_t* src, const TurnedView& view, std::uint8_t* dst,
                   std::int32_t outWidth, std::int32_t outHeight, unsigned maxThreads = 0);
+
+// Only window of the fill of view to fullWidth x fullHeight, into rows of dstStride bytes
+// from dst: every byte equals the whole fill's, and the cost follows the window alone.
+void BilinearFill(const std::uint8_t* src, const TurnedView& view, std::int32_t fullWidth,
+                  std::int32_t fullHeight, const PixelWindow& window, std::uint8_t* dst,
+                  std::size_t dstStride, unsigned maxThreads = 0);

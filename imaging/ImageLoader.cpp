@@ -51,15 +51,42 @@ void CImageLoader::MakeWallpaper(const std::string& path, const std::string& out
 }
 
 void CImageLoader::MakeFittedWallpaper(const std::string& path, const std::string& outPath,
-                                       const RECT& desktop)
+                                       const RECT& desktop, bool fill)
 {
     Load(path);
-    maker_->WriteFittedBitmap(outPath, desktop);
+    maker_->WriteFittedBitmap(outPath, desktop, fill);
 }
 
-void CImageLoader::DrawPreview(const std::string& path, HDC hdc, const RECT& box)
+void CImageLoader::MakeMonitorWallpaper(const std::vector<MonitorPicture>& pictures,
+                                        const RECT& screen, POINT tileOrigin, PictureFit fit,
+                                        COLORREF background, const std::string& outPath)
+{
+    BITMAPINFO info;
+    void* bits = nullptr;
+    const UniqueGdiObject bitmap = CWallpaperMaker::CreateDib24(
+        info, bits, screen.right - screen.left, screen.bottom - screen.top);
+    const Canvas24 canvas{static_cast<std::uint8_t*>(bits), info.bmiHeader.biWidth,
+                          info.bmiHeader.biHeight};
+    PaintCanvas(canvas, GetBValue(background), GetGValue(background), GetRValue(background));
+    const std::string* loaded = nullptr;
+    for (const MonitorPicture& picture : pictures) {
+        // One file on every monitor is decoded once.
+        if (loaded == nullptr || *loaded != picture.path) {
+            Load(picture.path);
+            loaded = &picture.path;
+        }
+        const RECT place = {picture.place.left - screen.left, picture.place.top - screen.top,
+                            picture.place.right - screen.left, picture.place.bottom - screen.top};
+        maker_->DrawOnCanvas(canvas, place, fit);
+    }
+    TurnCanvasRound(canvas, tileOrigin.x - screen.left, tileOrigin.y - screen.top);
+    CWallpaperMaker::SaveBitmapFile(outPath, info, bits);
+}
+
+void CImageLoader::DrawPreview(const std::string& path, HDC hdc, const RECT& box,
+                               const RECT* fillDesktop)
 {
     PaintPreviewBackground(hdc, box);
     Load(path);
-    maker_->DrawPreview(hdc, box);
+    maker_->DrawPreview(hdc, box, fillDesktop);
 }

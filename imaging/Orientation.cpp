@@ -27,17 +27,25 @@ TurnedView TurnView(int orientation, std::int32_t width, std::int32_t height) no
 void CopyTurned(const std::uint8_t* src, const TurnedView& view, std::uint8_t* dst) noexcept
 {
     const auto stride = static_cast<std::size_t>(DibStride(static_cast<std::uint64_t>(view.width), 24));
-    const std::uint8_t* origin = src + view.origin;
+    CopyTurned(src, view, PixelWindow{0, 0, view.width, view.height}, dst, stride);
+}
+
+void CopyTurned(const std::uint8_t* src, const TurnedView& view, const PixelWindow& window,
+                std::uint8_t* dst, std::size_t dstStride) noexcept
+{
+    const std::uint8_t* origin =
+        src + view.origin + std::ptrdiff_t{window.bottom} * view.rowStep +
+        std::ptrdiff_t{window.left} * view.pixelStep;
     // Blocks of 32 x 32 pixels: a turn by a quarter reads down the stored columns, and a
     // block keeps the rows it reads in the cache.
     constexpr std::int32_t kBlock = 32;
-    for (std::int32_t top = 0; top < view.height; top += kBlock) {
-        const std::int32_t rows = top + kBlock < view.height ? kBlock : view.height - top;
-        for (std::int32_t left = 0; left < view.width; left += kBlock) {
-            const std::int32_t pixels = left + kBlock < view.width ? kBlock : view.width - left;
+    for (std::int32_t top = 0; top < window.height; top += kBlock) {
+        const std::int32_t rows = top + kBlock < window.height ? kBlock : window.height - top;
+        for (std::int32_t left = 0; left < window.width; left += kBlock) {
+            const std::int32_t pixels = left + kBlock < window.width ? kBlock : window.width - left;
             for (std::int32_t row = top; row < top + rows; ++row) {
                 const std::uint8_t* from = origin + row * view.rowStep + left * view.pixelStep;
-                std::uint8_t* to = dst + static_cast<std::size_t>(row) * stride +
+                std::uint8_t* to = dst + static_cast<std::size_t>(row) * dstStride +
                                    static_cast<std::size_t>(left) * 3;
                 for (std::int32_t x = 0; x < pixels; ++x, from += view.pixelStep, to += 3)
                     std::memcpy(to, from, 3);

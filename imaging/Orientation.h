@@ -18,5 +18,16 @@ struct TurnedView {
 // shows it as stored.
 TurnedView TurnView(int orientation, std::int32_t width, std::int32_t height) noexcept;
 
+// A part of a picture: width x height pixels from (left, bottom), rows counted upwards.
+struct PixelWindow {
+    std::int32_t left = 0;
+    std::int32_t bottom = 0;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+};
+
 // Writes the shown picture into dst, bottom-up 24-bit rows of view.width x view.height.
 void CopyTurned(const std::uint8_t* src, const TurnedView& view, std::uint8_t* dst) noexcept;
+// Writes window of the shown picture into rows of dstStride bytes from dst.
+void CopyTurned(const std::uint8_t* src, const TurnedView& view, const PixelWindow& window,
+                std::uint8_t* dst, std::size_t dstStride) noexcept;

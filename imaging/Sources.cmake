@@ -3,6 +3,7 @@ set(TESSEL_IMAGING_PORTABLE
   BilinearFill.cpp
   BitmapLayout.cpp
   DesktopFit.cpp
+  Canvas.cpp
   PreviewLayout.cpp
   Orientation.cpp
   ExifOrientation.cpp

@@ -48,8 +48,17 @@ void CWallpaperMaker::WriteBitmap(const std::string& outPath) const
     SaveBitmapFile(outPath, info, turned);
 }
 
-void CWallpaperMaker::WriteFittedBitmap(const std::string& outPath, const RECT& desktop) const
+void CWallpaperMaker::WriteFittedBitmap(const std::string& outPath, const RECT& desktop,
+                                        bool fill) const
 {
+    if (fill) {
+        BITMAPINFO info;
+        void* bits = nullptr;
+        const UniqueGdiObject bitmap =
+            FillBitmap(info, bits, desktop.right - desktop.left, desktop.bottom - desktop.top);
+        SaveBitmapFile(outPath, info, bits);
+        return;
+    }
     const void* bits = nullptr;
     const UniqueGdiObject source = Pixels24(bits);
     BITMAPINFO fittedInfo;
@@ -58,41 +67,99 @@ void CWallpaperMaker::WriteFittedBitmap(const std::string& outPath, const RECT& 
     SaveBitmapFile(outPath, fittedInfo, fittedBits);
 }
 
-void CWallpaperMaker::DrawPreview(HDC hdc, const RECT& box) const
+void CWallpaperMaker::DrawPreview(HDC hdc, const RECT& box, const RECT* fillDesktop) const
 {
     PaintPreviewBackground(hdc, box);
     const TurnedView view = TurnView(orientation_, width_, height_);
     const std::optional<PreviewRect> place =
-        PreviewLayout(view.width, view.height, box.left, box.top, box.right, box.bottom);
+        fillDesktop != nullptr
+            ? PreviewLayout(fillDesktop->right - fillDesktop->left,
+                            fillDesktop->bottom - fillDesktop->top, box.left, box.top,
+                            box.right, box.bottom)
+            : PreviewLayout(view.width, view.height, box.left, box.top, box.right, box.bottom);
     if (!place)
-        throw CWallpaperException("invalid picture size");
-    if (orientation_ == 1) {
+        throw CWallpaperException(fillDesktop != nullptr ? "invalid desktop size"
+                                                          : "invalid picture size");
+    if (orientation_ == 1 && fillDesktop == nullptr) {
         Render(hdc, place->x, place->y, place->cx, place->cy);
         return;
     }
-    // A turned picture is drawn by the scaler, which reads it through the turn.
-    const void* bits = nullptr;
-    const UniqueGdiObject source = Pixels24(bits);
+    // A turned or filled picture is drawn by the scaler, which reads it through the turn.
     BITMAPINFO info;
     void* shown = nullptr;
-    const UniqueGdiObject bitmap = CreateDib24(info, shown, place->cx, place->cy);
-    FillOrFail([&] {
-        BilinearFill(static_cast<const std::uint8_t*>(bits), view,
-                     static_cast<std::uint8_t*>(shown), place->cx, place->cy);
-    });
+    UniqueGdiObject bitmap;
+    if (fillDesktop != nullptr) {
+        bitmap = FillBitmap(info, shown, place->cx, place->cy);
+    } else {
+        const void* bits = nullptr;
+        const UniqueGdiObject source = Pixels24(bits);
+        bitmap = CreateDib24(info, shown, place->cx, place->cy);
+        FillOrFail([&] {
+            BilinearFill(static_cast<const std::uint8_t*>(bits), view,
+                         static_cast<std::uint8_t*>(shown), place->cx, place->cy);
+        });
+    }
     SetDIBitsToDevice(hdc, place->x, place->y, static_cast<DWORD>(place->cx),
                       static_cast<DWORD>(place->cy), 0, 0, 0, static_cast<UINT>(place->cy), shown,
                       &info, DIB_RGB_COLORS);
 }
 
-UniqueGdiObject CWallpaperMaker::FitToDesktop(BITMAPINFO& outInfo, void*& outBits,
-                                              const void* srcBits, const RECT& desktop) const
+UniqueGdiObject CWallpaperMaker::FillBitmap(BITMAPINFO& info, void*& bits, int width,
+                                            int height) const
 {
-    // Sizes are checked before any division or allocation; the scaler steps through the
-    // rows with signed offsets.
+    UniqueGdiObject bitmap = CreateDib24(info, bits, width, height);
+    DrawOnCanvas(Canvas24{static_cast<std::uint8_t*>(bits), width, height},
+                 RECT{0, 0, width, height}, PictureFit::Fill);
+    return bitmap;
+}
+
+void CWallpaperMaker::DrawOnCanvas(const Canvas24& canvas, const RECT& place, PictureFit fit) const
+{
+    SourceBytes();
+    const TurnedView view = TurnView(orientation_, width_, height_);
+    const std::int64_t placeWidth = std::int64_t{place.right} - place.left;
+    const std::int64_t placeHeight = std::int64_t{place.bottom} - place.top;
+    std::optional<FittedSize> size;
+    switch (fit) {
+    case PictureFit::Own: size = FittedSize{view.width, view.height, true}; break;
+    case PictureFit::Fit: size = FitSize(view.width, view.height, placeWidth, placeHeight); break;
+    case PictureFit::Fill: size = FillSize(view.width, view.height, placeWidth, placeHeight); break;
+    }
+    if (!size)
+        throw CWallpaperException("invalid desktop size");
+    const std::optional<Placement> shown =
+        PlaceCentred(size->width, size->height, place.left, place.top, place.right,
+                     place.bottom, canvas.width, canvas.height);
+    if (!shown)
+        return;
+    const void* bits = nullptr;
+    const UniqueGdiObject source = Pixels24(bits);
+    const auto* src = static_cast<const std::uint8_t*>(bits);
+    const std::size_t stride = CanvasStride(canvas.width);
+    std::uint8_t* dst = canvas.bits + static_cast<std::size_t>(shown->canvasRow) * stride +
+                        static_cast<std::size_t>(shown->canvasX) * 3;
+    if (size->copy) {
+        CopyTurned(src, view, shown->window, dst, stride);
+        return;
+    }
+    FillOrFail([&] {
+        BilinearFill(src, view, static_cast<std::int32_t>(size->width),
+                     static_cast<std::int32_t>(size->height), shown->window, dst, stride);
+    });
+}
+
+std::size_t CWallpaperMaker::SourceBytes() const
+{
     const std::optional<std::uint32_t> srcBytes = Dib24Bytes(width_, height_);
     if (!srcBytes || *srcBytes > static_cast<std::uint32_t>(PTRDIFF_MAX))
         throw CWallpaperException("invalid picture size");
+    return *srcBytes;
+}
+
+UniqueGdiObject CWallpaperMaker::FitToDesktop(BITMAPINFO& outInfo, void*& outBits,
+                                              const void* srcBits, const RECT& desktop) const
+{
+    const std::size_t srcBytes = SourceBytes();
     const TurnedView view = TurnView(orientation_, width_, height_);
     const std::optional<FittedSize> fit =
         FitSize(view.width, view.height, std::int64_t{desktop.right} - desktop.left,
@@ -109,7 +176,7 @@ UniqueGdiObject CWallpaperMaker::FitToDesktop(BITMAPINFO& outInfo, void*& outBit
     auto* dst = static_cast<std::uint8_t*>(outBits);
     if (fit->copy) {
         if (orientation_ == 1)
-            std::memcpy(dst, src, *srcBytes);
+            std::memcpy(dst, src, srcBytes);
         else
             CopyTurned(src, view, dst);
         return bitmap;

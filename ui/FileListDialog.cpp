@@ -140,7 +140,12 @@ void CFileListDialog::DrawPreview()
         WindowDc screen(dialog_);
         const BitmapDc memory(screen.get(), preview_.get());
         const RECT box = {0, 0, box_.width, box_.height};
-        CImageLoader(engine_->spi.Plugins()).DrawPreview(path, memory.get(), box);
+        // A filled wallpaper is previewed in the desktop's shape, covered as it will be.
+        RECT desktop = {};
+        const bool fill = engine_->options.resize && engine_->options.fill &&
+                          GetWindowRect(GetDesktopWindow(), &desktop);
+        CImageLoader(engine_->spi.Plugins())
+            .DrawPreview(path, memory.get(), box, fill ? &desktop : nullptr);
         BitBlt(screen.get(), box_.left, box_.top, box_.width, box_.height,
                memory.get(), 0, 0, SRCCOPY);
     } catch (const CWallpaperMaker::CWallpaperException& failure) {

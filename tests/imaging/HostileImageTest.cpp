@@ -65,7 +65,7 @@ protected:
             CImageLoader loader(plugins);
             const std::string text = FailureText<MakerFailure>([&] {
                 if (fitted)
-                    loader.MakeFittedWallpaper(dir / name, target, RECT{0, 0, 1280, 1024});
+                    loader.MakeFittedWallpaper(dir / name, target, RECT{0, 0, 1280, 1024}, false);
                 else
                     loader.MakeWallpaper(dir / name, target);
             });

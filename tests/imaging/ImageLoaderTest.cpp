@@ -50,7 +50,7 @@ TEST(ImageLoader, MakesWallpaperAtItsOwnSizeOrFitted)
     loader.MakeWallpaper(FixturePath("quad.jpg"), dir / "WALLTMP.bmp");
     EXPECT_EQ(BmpField32(ReadWholeFile(dir / "WALLTMP.bmp"), 18), 16);
 
-    loader.MakeFittedWallpaper(FixturePath("quad.gif"), dir / "WALLTMP.bmp", RECT{0, 0, 40, 20});
+    loader.MakeFittedWallpaper(FixturePath("quad.gif"), dir / "WALLTMP.bmp", RECT{0, 0, 40, 20}, false);
     const std::string file = ReadWholeFile(dir / "WALLTMP.bmp");
     EXPECT_EQ(BmpField32(file, 18), 20);
     EXPECT_EQ(BmpField32(file, 22), 20);
@@ -82,6 +82,69 @@ TEST(ImageLoader, PreviewPaintsGreyEvenWhenLoadingFails)
     EXPECT_FALSE(loader.IsLoaded());
 }
 
+// quad: red top-left and yellow bottom-right quarters. Monitors: the primary at (0, 0),
+// 60 x 30, and one left of it, 40 x 20, lower by 5.
+TEST(ImageLoader, ComposesOnePicturePerMonitorOnTheBackground)
+{
+    TempDir dir;
+    CImageLoader loader(nullptr);
+    const std::string quad = FixturePath("quad.bmp");
+    const RECT screen = {-40, 0, 60, 30};
+    const std::vector<MonitorPicture> pictures = {{quad, RECT{0, 0, 60, 30}},
+                                                  {quad, RECT{-40, 5, 0, 25}}};
+    const Rgb red{255, 0, 0}, yellow{255, 255, 0}, background{1, 2, 3};
+    const std::string out = dir / "WALLTMP.bmp";
+    loader.MakeMonitorWallpaper(pictures, screen, POINT{-40, 0}, PictureFit::Fit,
+                                RGB(1, 2, 3), out);
+    std::string file = ReadWholeFile(out);
+    ASSERT_EQ(BmpField32(file, 18), 100);
+    ASSERT_EQ(BmpField32(file, 22), 30);
+    // Fitted: 30 x 30 at x 55 on the primary, 20 x 20 at (10, 5) on the left one.
+    EXPECT_TRUE(ColourNear(BmpPixel(file, 57, 2), red, 0));
+    EXPECT_TRUE(ColourNear(BmpPixel(file, 83, 28), yellow, 0));
+    EXPECT_TRUE(ColourNear(BmpPixel(file, 45, 15), background, 0));
+    EXPECT_TRUE(ColourNear(BmpPixel(file, 12, 7), red, 0));
+    EXPECT_TRUE(ColourNear(BmpPixel(file, 28, 23), yellow, 0));
+    EXPECT_TRUE(ColourNear(BmpPixel(file, 2, 15), background, 0));
+    EXPECT_TRUE(ColourNear(BmpPixel(file, 20, 2), background, 0)) << "above the left monitor";
+
+    // Filled, and turned round to start at the primary's corner: the left monitor comes
+    // round on the right.
+    loader.MakeMonitorWallpaper(pictures, screen, POINT{0, 0}, PictureFit::Fill, RGB(1, 2, 3),
+                                out);
+    file = ReadWholeFile(out);
+    EXPECT_TRUE(ColourNear(BmpPixel(file, 1, 1), red, 0));
+    EXPECT_TRUE(ColourNear(BmpPixel(file, 58, 28), yellow, 0));
+    EXPECT_TRUE(ColourNear(BmpPixel(file, 61, 6), red, 0));
+    EXPECT_TRUE(ColourNear(BmpPixel(file, 98, 23), yellow, 0));
+    EXPECT_TRUE(ColourNear(BmpPixel(file, 62, 1), background, 0));
+
+    // One file that fails leaves the last wallpaper as it was.
+    const std::vector<MonitorPicture> broken = {{quad, RECT{0, 0, 60, 30}},
+                                                {dir / "missing.bmp", RECT{-40, 5, 0, 25}}};
+    EXPECT_EQ(FailureText<MakerFailure>([&] {
+                  loader.MakeMonitorWallpaper(broken, screen, POINT{-40, 0}, PictureFit::Own,
+                                              RGB(1, 2, 3), out);
+              }),
+              "failed open file");
+    EXPECT_EQ(ReadWholeFile(out), file);
+}
+
+// Filled, the preview takes the desktop's shape inside the 4:3 box and is covered by the
+// picture as the desktop will be.
+TEST(ImageLoader, PreviewOfAFilledWallpaperCoversTheDesktopsShape)
+{
+    const Canvas canvas(180, 135);
+    const RECT desktop = {0, 0, 1600, 900};
+    CImageLoader(nullptr).DrawPreview(FixturePath("quad.bmp"), canvas.Dc(), RECT{0, 0, 180, 135},
+                                      &desktop);
+    // 180 x 101 at y = 17.
+    EXPECT_TRUE(ColourNear(canvas.Pixel(90, 10), kLightGrey, 0));
+    EXPECT_TRUE(ColourNear(canvas.Pixel(1, 19), Rgb{255, 0, 0}, 0));
+    EXPECT_TRUE(ColourNear(canvas.Pixel(178, 116), Rgb{255, 255, 0}, 0));
+    EXPECT_TRUE(ColourNear(canvas.Pixel(90, 125), kLightGrey, 0));
+}
+
 // wide.jpg: 32 x 16, its left half red and its right half blue. Each tag turns it once,
 // whichever decoder made the pixels: the OLE loader (.jpg) or our plug-in (.jpeg).
 TEST(ImageLoader, TaggedPhotosAreShownTurnedEverywhere)
@@ -107,7 +170,7 @@ TEST(ImageLoader, TaggedPhotosAreShownTurnedEverywhere)
             const std::string own = ReadWholeFile(dir / "own.bmp");
             EXPECT_EQ(BmpField32(own, 18), portrait ? 16 : 32);
             EXPECT_EQ(BmpField32(own, 22), portrait ? 32 : 16);
-            loader.MakeFittedWallpaper(path, dir / "fitted.bmp", RECT{0, 0, 64, 64});
+            loader.MakeFittedWallpaper(path, dir / "fitted.bmp", RECT{0, 0, 64, 64}, false);
             const std::string fitted = ReadWholeFile(dir / "fitted.bmp");
             const int width = BmpField32(fitted, 18);
             const int height = BmpField32(fitted, 22);

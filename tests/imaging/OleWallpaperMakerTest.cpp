@@ -79,7 +79,7 @@ TEST(OleWallpaperMaker, WritesFittedToTheDesktop)
         SCOPED_TRACE(name);
         const COleWallpaperMaker picture(FixturePath(name));
         // 16 x 16 on 64 x 48: the height rule, s = 3, a 48 x 48 picture.
-        picture.WriteFittedBitmap(dir / "WALLTMP.bmp", RECT{0, 0, 64, 48});
+        picture.WriteFittedBitmap(dir / "WALLTMP.bmp", RECT{0, 0, 64, 48}, false);
         const std::string file = ReadWholeFile(dir / "WALLTMP.bmp");
         ASSERT_EQ(file.size(), 54u + 48 * 144);
         EXPECT_EQ(BmpField32(file, 18), 48);

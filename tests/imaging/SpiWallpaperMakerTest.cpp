@@ -115,7 +115,7 @@ TEST_F(SpiWallpaperMakerTest, EveryDepthIsWrittenFittedWithItsColours)
                                        manager);
         EXPECT_EQ(maker.Width(), 3);
         EXPECT_EQ(maker.Height(), 2);
-        maker.WriteFittedBitmap(dir / "fitted.bmp", kOwnSize);
+        maker.WriteFittedBitmap(dir / "fitted.bmp", kOwnSize, false);
         const BmpFile fitted(dir / "fitted.bmp");
         ASSERT_EQ(fitted.BitCount(), 24);
         ASSERT_EQ(fitted.Width(), 3);
@@ -124,7 +124,7 @@ TEST_F(SpiWallpaperMakerTest, EveryDepthIsWrittenFittedWithItsColours)
             for (int x = 0; x < 3; ++x)
                 EXPECT_EQ(fitted.Pixel(x, y), Expected(depth.bits, x, y)) << x << "," << y;
         }
-        maker.WriteFittedBitmap(dir / "large.bmp", RECT{0, 0, 6, 4});
+        maker.WriteFittedBitmap(dir / "large.bmp", RECT{0, 0, 6, 4}, false);
         const BmpFile large(dir / "large.bmp");
         EXPECT_EQ(large.Width(), 6);
         EXPECT_EQ(large.Height(), 4);
@@ -172,7 +172,7 @@ TEST_F(SpiWallpaperMakerTest, TopDownPicturesComeOutUpright)
         Put32(info, 8, static_cast<std::uint32_t>(-2));
         const CSpiWallpaperMaker maker(Picture("p.tp", info, depth.top + depth.bottom), manager);
         EXPECT_EQ(maker.Height(), 2);
-        maker.WriteFittedBitmap(dir / "fitted.bmp", kOwnSize);
+        maker.WriteFittedBitmap(dir / "fitted.bmp", kOwnSize, false);
         const BmpFile fitted(dir / "fitted.bmp");
         EXPECT_EQ(fitted.Pixel(0, 0), Expected(depth.bits, 0, 0));
         EXPECT_EQ(fitted.Pixel(2, 1), Expected(depth.bits, 2, 1));

@@ -8,6 +8,7 @@ list(APPEND TESSEL_PORTABLE_TESTS
 list(APPEND TESSEL_PORTABLE_TESTS
   imaging/BilinearFillTest.cpp
   imaging/BitmapLayoutTest.cpp
+  imaging/CanvasTest.cpp
   imaging/DesktopFitTest.cpp
   imaging/OrientationTest.cpp
   imaging/PreviewLayoutTest.cpp

@@ -113,7 +113,7 @@ int RunChangeBench(int runs, const std::vector<std::string>& arguments)
     Report("fit_ms", Median(fit));
     Report("save_ms", Median(save));
     Report("loader_fitted_ms", MedianMs(runs, [&] {
-               CImageLoader(nullptr).MakeFittedWallpaper(picture, out, desktop);
+               CImageLoader(nullptr).MakeFittedWallpaper(picture, out, desktop, false);
            }));
     Report("loader_own_size_ms",
            MedianMs(runs, [&] { CImageLoader(nullptr).MakeWallpaper(picture, out); }));
@@ -126,7 +126,7 @@ int RunChangeBench(int runs, const std::vector<std::string>& arguments)
 int RunMemoryBench(const std::vector<std::string>& arguments)
 {
     const RECT desktop = Desktop(arguments);
-    CImageLoader(nullptr).MakeFittedWallpaper(arguments[0], arguments[4], desktop);
+    CImageLoader(nullptr).MakeFittedWallpaper(arguments[0], arguments[4], desktop, false);
     Report("private_before", static_cast<double>(Counters().PagefileUsage));
     Report("working_set_before", static_cast<double>(Counters().WorkingSetSize));
     {
@@ -134,12 +134,12 @@ int RunMemoryBench(const std::vector<std::string>& arguments)
         const COleWallpaperMaker maker(arguments[1]);
         Report("peak_decode", decoding.Stop());
         PeakSampler writing;
-        maker.WriteFittedBitmap(arguments[4], desktop);
+        maker.WriteFittedBitmap(arguments[4], desktop, false);
         Report("peak_fit_write", writing.Stop());
     }
     Report("private_after", static_cast<double>(Counters().PagefileUsage));
     PeakSampler again;
-    CImageLoader(nullptr).MakeFittedWallpaper(arguments[1], arguments[4], desktop);
+    CImageLoader(nullptr).MakeFittedWallpaper(arguments[1], arguments[4], desktop, false);
     Report("peak_second_change", again.Stop());
     Report("private_after_second", static_cast<double>(Counters().PagefileUsage));
     Report("peak_working_set", static_cast<double>(Counters().PeakWorkingSetSize));
@@ -170,7 +170,7 @@ int RunFitBench(const std::vector<std::string>& arguments)
     PeakSampler change;
     const double start = NowMs();
     try {
-        CImageLoader(nullptr).MakeFittedWallpaper(arguments[0], arguments[3], desktop);
+        CImageLoader(nullptr).MakeFittedWallpaper(arguments[0], arguments[3], desktop, false);
     } catch (const CException& failure) {
         std::fprintf(stderr, "%s\n", failure.Message().c_str());
         changed = false;

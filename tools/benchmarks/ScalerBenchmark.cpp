@@ -1,7 +1,9 @@
 // Times the bilinear fill against its plain reference and against memcpy of the same bytes
-// (the memory-bandwidth floor). tools/bench-scaler runs it next to ImageMagick.
+// (the memory-bandwidth floor), a turned picture, and a picture filling the screen.
+// tools/bench-scaler runs it next to ImageMagick.
 #include "imaging/BilinearFill.h"
 #include "imaging/BitmapLayout.h"
+#include "imaging/Canvas.h"
 #include "imaging/DesktopFit.h"
 #include "tests/imaging/ReferenceFill.h"
 
@@ -103,6 +105,34 @@ void TurnedCases(benchmark::internal::Benchmark* b)
     b->UseRealTime();
 }
 
+// The picture filling the screen: the screen-sized window of the covering size alone.
+template <unsigned Threads>
+void Filled(benchmark::State& state)
+{
+    Case c = MakeCase(state);
+    const auto W = static_cast<std::int32_t>(state.range(2));
+    const auto H = static_cast<std::int32_t>(state.range(3));
+    const FittedSize fill = *FillSize(c.width, c.height, W, H);
+    const Placement place = *PlaceCentred(fill.width, fill.height, 0, 0, W, H, W, H);
+    std::vector<std::uint8_t> dst(*Dib24Bytes(W, H));
+    const TurnedView view = TurnView(1, c.width, c.height);
+    for (auto _ : state) {
+        BilinearFill(c.src.data(), view, static_cast<std::int32_t>(fill.width),
+                     static_cast<std::int32_t>(fill.height), place.window, dst.data(),
+                     CanvasStride(W), Threads);
+        benchmark::DoNotOptimize(dst.data());
+    }
+}
+
+void FillCases(benchmark::internal::Benchmark* b)
+{
+    b->ArgNames({"w", "h", "W", "H"});
+    b->Args({6000, 4000, 1920, 1080});
+    b->Args({6000, 4000, 1080, 1920});
+    b->Unit(benchmark::kMillisecond);
+    b->UseRealTime();
+}
+
 // Copies as many bytes as the fill reads and writes.
 void Memcpy(benchmark::State& state)
 {
@@ -138,5 +168,7 @@ BENCHMARK_TEMPLATE(Turned, 1)->Apply(TurnedCases);
 BENCHMARK_TEMPLATE(Turned, 0)->Apply(TurnedCases);
 BENCHMARK_TEMPLATE(Upright, 1)->Apply(TurnedCases);
 BENCHMARK_TEMPLATE(Upright, 0)->Apply(TurnedCases);
+BENCHMARK_TEMPLATE(Filled, 1)->Apply(FillCases);
+BENCHMARK_TEMPLATE(Filled, 0)->Apply(FillCases);
 
 BENCHMARK_MAIN();
