@@ -7,6 +7,7 @@ set(TESSEL_ENGINE_WIN32
   CaptionHelper.cpp
   FullScreen.cpp
   HotkeySettings.cpp
+  MonitorCanvas.cpp
   Monitors.cpp
   OptionSettings.cpp
   ProcessWatcher.cpp

@@ -1,5 +1,6 @@
 #include "engine/WallpaperChanger.h"
 
+#include "engine/MonitorCanvas.h"
 #include "imaging/ImageLoader.h"
 #include "imaging/ImageType.h"
 #include "imaging/WallpaperMaker.h"
@@ -81,14 +82,16 @@ void CWallpaperChanger::Tick()
 
 void CWallpaperChanger::ChangeWallpaper()
 {
-    std::string path;
+    const MonitorLayout layout = PictureMonitors();
+    const std::int32_t count = PictureCount(layout);
+    std::vector<std::string> paths;
     switch (static_cast<WallpaperOrder>(options.order)) {
-    case WallpaperOrder::Name: path = Next(); break;
-    case WallpaperOrder::Reverse: path = Previous(); break;
-    case WallpaperOrder::Random: path = Random(); break;
+    case WallpaperOrder::Name: paths = Next(count); break;
+    case WallpaperOrder::Reverse: paths = Previous(count); break;
+    case WallpaperOrder::Random: paths = Random(count); break;
     }
-    if (!path.empty()) {
-        SetWallpaperFile(path);
+    if (!paths.empty()) {
+        SetWallpaperFiles(paths, layout);
         return;
     }
     SetForegroundWindow(hwnd_);
@@ -97,17 +100,20 @@ void CWallpaperChanger::ChangeWallpaper()
 
 void CWallpaperChanger::NextWallpaper()
 {
-    SetWallpaperFile(Next());
+    const MonitorLayout layout = PictureMonitors();
+    SetWallpaperFiles(Next(PictureCount(layout)), layout);
 }
 
 void CWallpaperChanger::PreviousWallpaper()
 {
-    SetWallpaperFile(Previous());
+    const MonitorLayout layout = PictureMonitors();
+    SetWallpaperFiles(Previous(PictureCount(layout)), layout);
 }
 
 void CWallpaperChanger::RandomWallpaper()
 {
-    SetWallpaperFile(Random());
+    const MonitorLayout layout = PictureMonitors();
+    SetWallpaperFiles(Random(PictureCount(layout)), layout);
 }
 
 void CWallpaperChanger::EscapeWallpaper()
@@ -127,26 +133,70 @@ void CWallpaperChanger::SetWallpaperFile(const std::string& path)
         ClearWallpaper();
         return;
     }
+    const MonitorLayout layout = PictureMonitors();
+    SetWallpaperFiles(std::vector<std::string>(PictureCount(layout), path), layout);
+}
+
+void CWallpaperChanger::SetWallpaperFiles(const std::vector<std::string>& paths,
+                                          const MonitorLayout& layout)
+{
+    if (paths.empty() || paths.front().empty()) {
+        ClearWallpaper();
+        return;
+    }
+    const bool canvas = !layout.monitors.empty();
     std::string target = GetTmpPath() + kWallpaperFile;
     try {
         // Without a folder the file would land at the root of the current drive.
         if (GetTmpPath().empty())
             throw CWallpaperMaker::CWallpaperException("failed CreateFile");
         CImageLoader loader(spi.Plugins());
-        if (options.resize) {
+        if (canvas) {
+            const PictureFit fit = !options.resize ? PictureFit::Own
+                                   : options.fill  ? PictureFit::Fill
+                                                   : PictureFit::Fit;
+            MakeMonitorCanvas(loader, paths, layout, fit, target);
+        } else if (options.resize) {
             RECT desktop = {};
             GetWindowRect(GetDesktopWindow(), &desktop);
-            loader.MakeFittedWallpaper(path, target, desktop, options.fill);
+            loader.MakeFittedWallpaper(paths.front(), target, desktop, options.fill);
         } else {
-            loader.MakeWallpaper(path, target);
+            loader.MakeWallpaper(paths.front(), target);
         }
     } catch (const CWallpaperMaker::CWallpaperException& failure) {
         failure.ShowMessage();
         return;
     }
+    ShowLayout(canvas);
     SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, target.data(), UpdateFlags());
     if (options.notifyAll)
         options.ForceCaptionColors();
+}
+
+MonitorLayout CWallpaperChanger::PictureMonitors() const
+{
+    if (!options.perMonitor)
+        return {};
+    MonitorLayout layout = ReadMonitors();
+    if (layout.monitors.size() < 2)
+        layout.monitors.clear();
+    return layout;
+}
+
+std::int32_t CWallpaperChanger::PictureCount(const MonitorLayout& layout)
+{
+    return layout.monitors.empty() ? 1 : static_cast<std::int32_t>(layout.monitors.size());
+}
+
+void CWallpaperChanger::ShowLayout(bool canvas)
+{
+    if (canvas) {
+        WriteCanvasLayout();
+        canvasShown_ = true;
+    } else if (canvasShown_) {
+        options.SetStyle(options.style);
+        canvasShown_ = false;
+    }
 }
 
 void CWallpaperChanger::Perform(Action action)

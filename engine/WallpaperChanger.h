@@ -1,6 +1,7 @@
 #pragma once
 #include "engine/Choices.h"
 #include "engine/HotkeySettings.h"
+#include "engine/Monitors.h"
 #include "engine/OptionSettings.h"
 #include "engine/RunQuitSettings.h"
 #include "imaging/SpiOptions.h"
@@ -11,6 +12,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The engine: carries out every wallpaper command, whoever asks, and owns every setting.
 // The list part is built first and destroyed last; the members below are destroyed in
@@ -35,7 +37,8 @@ public:
     void RandomWallpaper();
     void EscapeWallpaper();
     void ClearWallpaper();
-    // Composes the image into WALLTMP.bmp and sets it; "" clears. Imaging failures are shown.
+    // Composes the image into WALLTMP.bmp and sets it, with "PerMonitor" on every monitor;
+    // "" clears. Imaging failures are shown.
     void SetWallpaperFile(const std::string& path);
 
     // One of the seven actions, whoever asks.
@@ -64,9 +67,20 @@ public:
 private:
     static PictureFilter PictureFilterOf(const CWallpaperChanger* engine);
     UINT UpdateFlags() const;
+    // The monitors that take a picture each: none unless "PerMonitor" is on and there is
+    // more than one.
+    MonitorLayout PictureMonitors() const;
+    static std::int32_t PictureCount(const MonitorLayout& layout);
+    // One path per monitor of layout, or one path without monitors; none or "" clears.
+    void SetWallpaperFiles(const std::vector<std::string>& paths, const MonitorLayout& layout);
+    // The desktop values for what was just composed: the canvas's, or the user's style again
+    // once a canvas no longer shows.
+    void ShowLayout(bool canvas);
     void PerformStartQuitAction(std::int32_t option, const std::string& path);
 
     const std::string rootPath_;
     HWND hwnd_ = nullptr;
     std::int32_t elapsedMinutes_ = 0;
+    // The desktop values are the canvas's, not those of the user's style.
+    bool canvasShown_ = false;
 };

@@ -8,6 +8,7 @@
 #include "tests/support/TempDir.h"
 #include "tests/support/TestBmp.h"
 #include "tests/support/TestPng.h"
+#include "tests/support/WholeFile.h"
 #include "win32/AnsiPath.h"
 #include "win32/Directory.h"
 
@@ -396,4 +397,29 @@ TEST_F(ProgramTest, DecodingFailureOnATimerChangeKeepsTheWallpaper)
     EXPECT_EQ(CurrentFile(), 0);
     run.Send(WM_COMMAND, IDM_EXIT);
     EXPECT_EQ(run.Wait(), 0);
+}
+
+// With one monitor "PerMonitor" changes nothing: the same file, the same desktop values.
+TEST_F(ProgramTest, PerMonitorOnOneMonitorChangesNothing)
+{
+    RegisterPictures();
+    const struct {
+        bool resize, fill;
+    } rows[] = {{false, false}, {true, false}, {true, true}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.resize << row.fill);
+        WriteStored(RN::kOptionKey, RN::kResize, REG_BINARY, std::string(1, row.resize));
+        WriteStored(RN::kOptionKey, RN::kFill, REG_BINARY, std::string(1, row.fill));
+        std::string shown[2];
+        for (const bool perMonitor : {false, true}) {
+            WriteStored(RN::kOptionKey, RN::kPerMonitor, REG_BINARY, std::string(1, perMonitor));
+            WriteInt32(RN::kFolderKey, RN::kCurrentFile, -1);
+            EXPECT_EQ(TesselRun("/N").Wait(), 0);
+            shown[perMonitor] = DesktopValue(RN::kTileWallpaper) + "|" +
+                                DesktopValue(RN::kWallpaperStyle) + "|" +
+                                ReadWholeFile(Wallpaper());
+        }
+        EXPECT_GT(shown[0].size(), 54u);
+        EXPECT_TRUE(shown[0] == shown[1]);
+    }
 }
