@@ -92,10 +92,15 @@ ProgramRegistry::~ProgramRegistry()
     SHDeleteKeyA(HKEY_CURRENT_USER, RegistryNames::kRootPath);
 }
 
-std::string CurrentWallpaper()
+std::string DesktopValue(const char* name)
 {
     char value[MAX_PATH + 1] = {};
     DWORD size = sizeof value - 1;
-    SHGetValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "Wallpaper", nullptr, value, &size);
+    SHGetValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", name, nullptr, value, &size);
     return value;
+}
+
+std::string CurrentWallpaper()
+{
+    return DesktopValue("Wallpaper");
 }

@@ -37,5 +37,7 @@ public:
     ProgramRegistry& operator=(const ProgramRegistry&) = delete;
 };
 
-// HKEY_CURRENT_USER\Control Panel\Desktop "Wallpaper", as the system recorded it.
+// A text value of HKEY_CURRENT_USER\Control Panel\Desktop; "" when missing.
+std::string DesktopValue(const char* name);
+// Its "Wallpaper", as the system recorded it.
 std::string CurrentWallpaper();

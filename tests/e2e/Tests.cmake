@@ -26,6 +26,13 @@ if(WIN32)
   target_link_libraries(e2e_soak_tests PRIVATE psapi)
   add_dependencies(e2e_soak_tests Tessel tesselsub)
 endif()
+# Needs two monitors: tools/wine-monitor-tests runs it in a display that has them.
+if(WIN32)
+  tessel_test(monitor_tests e2e/TesselRun.cpp e2e/StoredValues.cpp e2e/MonitorTest.cpp
+    imaging/ImagingTestUtil.cpp)
+  add_dependencies(monitor_tests Tessel)
+  set_tests_properties(monitor_tests PROPERTIES LABELS monitors)
+endif()
 # Needs 64-bit Windows: tools/wine-tests runs it in Wine's 64-bit prefix (label wow64).
 if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
   tessel_test(caption_shell_tests e2e/TesselRun.cpp e2e/StoredValues.cpp
