@@ -11,7 +11,8 @@
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: tessel_bench folders|change|memory|fit|jpeg|idle|prepare ...\n");
+        std::fprintf(stderr, "usage: tessel_bench "
+                             "folders|change|canvas|memory|fit|jpeg|idle|prepare ...\n");
         return 2;
     }
     const std::string mode = argv[1];
@@ -21,6 +22,8 @@ int main(int argc, char** argv)
             return RunFolderBench(std::atoi(rest[0].c_str()), {rest.begin() + 1, rest.end()});
         if (mode == "change" && rest.size() == 5)
             return RunChangeBench(std::atoi(rest[0].c_str()), rest);
+        if (mode == "canvas" && rest.size() == 4)
+            return RunCanvasBench(std::atoi(rest[0].c_str()), rest);
         if (mode == "memory" && rest.size() == 5)
             return RunMemoryBench(rest);
         if (mode == "fit" && rest.size() == 4)
@@ -29,7 +32,7 @@ int main(int argc, char** argv)
             return RunJpegWriter(rest);
         if (mode == "idle" && rest.size() == 1)
             return RunIdleBench(rest);
-        if (mode == "prepare" && rest.size() == 4)
+        if (mode == "prepare" && (rest.size() == 4 || rest.size() == 5))
             return RunPrepare(rest);
     } catch (const CException& failure) {
         std::fprintf(stderr, "failed: %s\n", failure.Message().c_str());

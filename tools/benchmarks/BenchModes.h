@@ -5,6 +5,7 @@
 
 int RunFolderBench(int runs, const std::vector<std::string>& arguments);
 int RunChangeBench(int runs, const std::vector<std::string>& arguments);
+int RunCanvasBench(int runs, const std::vector<std::string>& arguments);
 int RunMemoryBench(const std::vector<std::string>& arguments);
 int RunFitBench(const std::vector<std::string>& arguments);
 int RunJpegWriter(const std::vector<std::string>& arguments);

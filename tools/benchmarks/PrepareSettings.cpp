@@ -5,7 +5,8 @@
 #include <cstdlib>
 #include <string>
 
-// prepare FOLDER RESIZE INTERVAL TMP: the program's own settings with one wallpaper folder.
+// prepare FOLDER RESIZE INTERVAL TMP [PER_MONITOR]: the program's own settings with one
+// wallpaper folder.
 int RunPrepare(const std::vector<std::string>& arguments)
 {
     CWallpaperChanger engine;
@@ -19,6 +20,7 @@ int RunPrepare(const std::vector<std::string>& arguments)
     engine.Save();
     engine.options.resize = std::atoi(arguments[1].c_str()) != 0;
     engine.options.interval = std::atoi(arguments[2].c_str());
+    engine.options.perMonitor = arguments.size() > 4 && std::atoi(arguments[4].c_str()) != 0;
     engine.options.Save(engine.GetRootPath());
     return 0;
 }
