@@ -34,8 +34,8 @@ TEST(Position, PreviousWrapsAndBeyondTheEndGivesLast)
 }
 
 // Walks for several monitors: forward from the stored position, back to the files before
-// those shown, and lists shorter than the walk.
-TEST(Position, WalksForSeveralMonitorsKeepTheirLastAndRetrace)
+// those shown (from outside the list: the last ones), and lists shorter than the walk.
+TEST(Position, WalksForSeveralMonitors)
 {
     using Positions = std::vector<std::int32_t>;
     const struct {
@@ -52,13 +52,7 @@ TEST(Position, WalksForSeveralMonitorsKeepTheirLastAndRetrace)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << row.current << " of " << row.count << ", " << row.n);
-        const Positions next = NextPositions(row.current, row.count, row.n);
-        EXPECT_EQ(next, row.next);
+        EXPECT_EQ(NextPositions(row.current, row.count, row.n), row.next);
         EXPECT_EQ(PreviousPositions(row.current, row.count, row.n), row.previous);
-        // Back after forward shows again the files ending at the position walked from.
-        if (row.current >= 0 && row.current < row.count) {
-            const Positions back = PreviousPositions(next.back(), row.count, row.n);
-            EXPECT_EQ(back.back(), row.current);
-        }
     }
 }
