@@ -62,6 +62,10 @@ void CWallpaperChanger::Save()
         hotkeys.Save(rootPath_);
         runQuit.Save(rootPath_);
         spi.Save(rootPath_);
+        // The option page writes the style's values whatever shows; the next logon shows
+        // the wallpaper by the values stored now.
+        if (canvasShown_)
+            WriteCanvasLayout();
         // After everything is written: a position the quit action moves is not saved.
         PerformStartQuitAction(runQuit.quitOption, runQuit.quitPath);
     }

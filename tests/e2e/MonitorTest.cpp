@@ -1,3 +1,4 @@
+#include "app/Protocol.h"
 #include "settings/RegistryNames.h"
 #include "tests/e2e/StoredValues.h"
 #include "tests/e2e/TesselRun.h"
@@ -140,4 +141,21 @@ TEST_F(MonitorTest, WalksGiveEachMonitorItsOwnFile)
         EXPECT_TRUE(ColourNear(At(bmp, 1, 0, 0), RgbOf(kColours[row.second]), 0));
         EXPECT_EQ(ReadStored(RN::kFolderKey, RN::kCurrentFile).bytes, Le32(row.currentFile));
     }
+}
+
+// The option page writes the style's desktop values whatever shows: at the end of the
+// session the canvas's are stored again, so the next logon shows the canvas as it was.
+TEST_F(MonitorTest, EndOfSessionStoresTheCanvasValuesOverTheStyles)
+{
+    WriteInt32(RN::kHotkeyKey, "Escape", 0x077B);  // Ctrl+Alt+Shift+F12, held once loaded
+    TesselRun run("");
+    ASSERT_NE(run.MainWindow(), nullptr);
+    ASSERT_TRUE(run.WaitForHotkey(MOD_CONTROL | MOD_ALT | MOD_SHIFT, VK_F12));
+    run.Send(WM_COMMAND, IDM_NEXT);
+    const std::string canvas = DesktopValue(RN::kTileWallpaper);
+    SHSetValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", RN::kTileWallpaper, REG_SZ, "2", 2);
+    run.Send(WM_ENDSESSION, TRUE);
+    EXPECT_EQ(DesktopValue(RN::kTileWallpaper), canvas);
+    run.Send(WM_COMMAND, IDM_EXIT);
+    EXPECT_EQ(run.Wait(), 0);
 }
