@@ -62,6 +62,9 @@
 #define IDC_SPI_PATH 602
 #define IDC_SPI_BROWSE 603
 
+// Display page (PAGE_DISPLAY).
+#define IDC_PER_MONITOR 701
+
 // File list dialog (DLG_FILELIST).
 #define IDC_FILELIST_CLOSE 1501
 #define IDC_FILELIST_SET 1502
