@@ -238,9 +238,13 @@ inline void BlendPixel(const std::uint8_t* p00, const std::uint8_t* p01, const s
     v = _mm_add_pd(v, _mm_mul_pd(_mm_mul_pd(pair(p01), wr), w0));
     v = _mm_add_pd(v, _mm_mul_pd(_mm_mul_pd(pair(p11), wr), w1));
     v = _mm_add_pd(v, _mm_mul_pd(_mm_mul_pd(pair(p10), wl), w1));
+    // Both bytes through one move to a register: read back one lane at a time, the vector
+    // would go through memory and stall the loads.
     const __m128i whole = _mm_cvttpd_epi32(v);
-    out[0] = static_cast<std::uint8_t>(_mm_cvtsi128_si32(whole));
-    out[1] = static_cast<std::uint8_t>(_mm_cvtsi128_si32(_mm_srli_si128(whole, 4)));
+    const __m128i words = _mm_packs_epi32(whole, whole);
+    const auto blueGreen = static_cast<std::uint32_t>(_mm_cvtsi128_si32(_mm_packus_epi16(words, words)));
+    out[0] = static_cast<std::uint8_t>(blueGreen);
+    out[1] = static_cast<std::uint8_t>(blueGreen >> 8);
     const double r = value[p00[2]] * left * top + value[p01[2]] * right * top +
                      value[p11[2]] * right * bottom + value[p10[2]] * left * bottom;
     out[2] = static_cast<std::uint8_t>(static_cast<int>(r));
@@ -377,9 +381,15 @@ void FillColumns(const FillJob& job, const std::vector<std::ptrdiff_t>& tops,
                            rows[y].bottomWeight, out);
             }
         }
-        for (std::size_t y = 0; y < count; ++y) {
-            std::memcpy(job.dst + y * job.dstStride + first * 3,
-                        band.data() + y * kBandColumns * 3, width * 3);
+        // A whole band is copied by a size known here, which needs no call per row.
+        const std::uint8_t* from = band.data();
+        std::uint8_t* to = job.dst + first * 3;
+        if (width == kBandColumns) {
+            for (std::size_t y = 0; y < count; ++y, from += kBandColumns * 3, to += job.dstStride)
+                std::memcpy(to, from, kBandColumns * 3);
+        } else {
+            for (std::size_t y = 0; y < count; ++y, from += kBandColumns * 3, to += job.dstStride)
+                std::memcpy(to, from, width * 3);
         }
     }
 }

@@ -31,6 +31,7 @@
 #define IDC_TEXT_COLOR 315
 #define IDC_RESIZE 316
 #define IDC_FULL_SCREEN 317
+#define IDC_FILL 318
 
 // Hotkey page (PAGE_HOTKEY): hotkey control i is IDC_HOTKEY_FIRST + i.
 #define IDC_HOTKEY_FIRST 401
@@ -60,6 +61,9 @@
 #define IDC_USE_SPI 601
 #define IDC_SPI_PATH 602
 #define IDC_SPI_BROWSE 603
+
+// Display page (PAGE_DISPLAY).
+#define IDC_PER_MONITOR 701
 
 // File list dialog (DLG_FILELIST).
 #define IDC_FILELIST_CLOSE 1501

@@ -55,6 +55,8 @@ INT_PTR COptionPage::OnInitDialog()
     SetChecked(window_, IDC_SEE_THROUGH, options.seeThrough);
     SetChecked(window_, IDC_RESIZE, options.resize);
     SetChecked(window_, IDC_FULL_SCREEN, options.fullScreen);
+    SetChecked(window_, IDC_FILL, options.fill);
+    EnableFill();
     options.GetProcesses(processes_);
     return TRUE;
 }
@@ -73,6 +75,9 @@ INT_PTR COptionPage::OnCommand(WPARAM wParam, LPARAM)
         break;
     case IDC_TEXT_COLOR:
         ChooseTextColor();
+        break;
+    case IDC_RESIZE:
+        EnableFill();
         break;
     default:
         break;
@@ -99,6 +104,7 @@ INT_PTR COptionPage::OnApply()
     options.SetProcesses(processes_);
     options.resize = IsChecked(window_, IDC_RESIZE);
     options.fullScreen = IsChecked(window_, IDC_FULL_SCREEN);
+    options.fill = IsChecked(window_, IDC_FILL);
     options.SetTextColor(textColor_);
     options.SetSeeThrough(IsChecked(window_, IDC_SEE_THROUGH));
     return TRUE;
@@ -140,6 +146,13 @@ void COptionPage::OnIntervalEdited()
     }
     SendDlgItemMessageA(window_, IDC_INTERVAL_TRACKBAR, TBM_SETPOS, TRUE, value);
     SendDlgItemMessageA(window_, IDC_INTERVAL_SPIN, UDM_SETPOS, 0, MAKELPARAM(value, 0));
+}
+
+// Filling only changes how a resized picture meets the screen. A greyed box keeps its
+// check, so turning Resize off and on again does not lose the choice.
+void COptionPage::EnableFill()
+{
+    EnableWindow(GetDlgItem(window_, IDC_FILL), IsChecked(window_, IDC_RESIZE));
 }
 
 void COptionPage::SetIntervalText(unsigned value)

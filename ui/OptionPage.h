@@ -20,6 +20,7 @@ private:
     INT_PTR OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     void OnIntervalEdited();
+    void EnableFill();
     void SetIntervalText(unsigned value);
     void SelectIntervalText();
     void ChooseTextColor();

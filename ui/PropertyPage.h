@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-// Base of the five settings pages. The page object travels with its window
+// Base of the settings pages. The page object travels with its window
 // (PROPSHEETPAGE.lParam, kept in DWLP_USER); one page procedure routes WM_INITDIALOG to
 // OnInitDialog, WM_COMMAND to OnCommand, PSN_APPLY to OnApply and the rest to
 // OnOtherMessage. The engine changes only in OnApply, which the sheet sends on OK to the

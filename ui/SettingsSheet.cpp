@@ -1,6 +1,7 @@
 #include "ui/SettingsSheet.h"
 
 #include "win32/UniqueHandle.h"
+#include "ui/DisplayPage.h"
 #include "ui/FolderPage.h"
 #include "ui/HotkeyPage.h"
 #include "ui/OptionPage.h"
@@ -35,16 +36,17 @@ void CSettingsSheet::Show(HINSTANCE instance, HWND parent)
         pages_[2] = std::make_unique<CHotkeyPage>(*engine_, failure_);
         pages_[3] = std::make_unique<CRunPage>(*engine_, failure_);
         pages_[4] = std::make_unique<CSpiPage>(*engine_, failure_, browseForFolder_);
+        pages_[5] = std::make_unique<CDisplayPage>(*engine_, failure_);
     }
     // The trackbar, up-down and hotkey controls of the pages.
     INITCOMMONCONTROLSEX controls = {sizeof controls,
                                      ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_HOTKEY_CLASS};
     InitCommonControlsEx(&controls);
 
-    std::array<UniquePropertySheetPage, 5> created;
+    std::array<UniquePropertySheetPage, kPageCount> created;
     for (size_t i = 0; i < pages_.size(); ++i)
         created[i].reset(pages_[i]->Create(instance));
-    std::array<HPROPSHEETPAGE, 5> handles = {};
+    std::array<HPROPSHEETPAGE, kPageCount> handles = {};
     for (size_t i = 0; i < created.size(); ++i)
         handles[i] = created[i].release();
 

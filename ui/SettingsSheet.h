@@ -5,13 +5,14 @@
 #include <windows.h>
 
 #include <array>
+#include <cstddef>
 #include <memory>
 
 class CPropertyPage;
 class CWallpaperChanger;
 
-// The modal settings sheet: folder, option, hotkey, run/quit and plug-in pages editing the
-// live engine. One object per opening.
+// The modal settings sheet: folder, option, hotkey, run/quit, plug-in and display pages
+// editing the live engine. One object per opening.
 class CSettingsSheet {
 public:
     // browseForFolder: the folder browser of the folder and plug-in pages.
@@ -27,8 +28,10 @@ public:
     void Show(HINSTANCE instance, HWND parent);
 
 private:
+    static constexpr std::size_t kPageCount = 6;
+
     CWallpaperChanger* engine_;
     FolderBrowser browseForFolder_;
     ModalFailure failure_;
-    std::array<std::unique_ptr<CPropertyPage>, 5> pages_;
+    std::array<std::unique_ptr<CPropertyPage>, kPageCount> pages_;
 };

@@ -3,6 +3,7 @@ set(TESSEL_UI_PORTABLE
 )
 set(TESSEL_UI_WIN32
   DialogUtil.cpp
+  DisplayPage.cpp
   FileListDialog.cpp
   FolderPage.cpp
   HotkeyPage.cpp

@@ -152,6 +152,26 @@ TEST_F(OptionPageTest, CancelLeavesTheEngineAsItWas)
     EXPECT_EQ(engine->options.interval, 10);
 }
 
+TEST_F(OptionPageTest, FillIsGreyedWhileResizeIsOffAndOkStoresIt)
+{
+    engine->options.fill = true;
+    ModalDriver driver;
+    driver
+        .Then(OnPage(1, [](HWND page) {
+            EXPECT_FALSE(Enabled(page, IDC_FILL));
+            EXPECT_TRUE(IsChecked(page, IDC_FILL));
+            Click(page, IDC_RESIZE);
+            EXPECT_TRUE(Enabled(page, IDC_FILL));
+            Click(page, IDC_FILL);
+            Click(page, IDC_RESIZE);
+            EXPECT_FALSE(Enabled(page, IDC_FILL));
+        }))
+        .Then(PressSheet(PSBTN_OK));
+    ShowSheet();
+    EXPECT_FALSE(engine->options.resize);
+    EXPECT_FALSE(engine->options.fill);
+}
+
 // The registration dialog edits the page's copy; the engine gets it only with the sheet's OK.
 class ProcessListThroughTheSheet : public UiTest {
 protected:

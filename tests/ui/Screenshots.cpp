@@ -120,7 +120,10 @@ TESSEL_PROBE(Screenshots)
         engine.Load(window);
         engine.AddFolder(pictures, true);
         engine.AddFolder("C:\\Users\\Public\\Pictures", true);
+        // Not the program's folder, which would name the tree the pictures were taken from.
+        engine.SetTmpPath(temp.Folder("tmp"));
         engine.options.SetProcesses({"game.exe", "movie.exe"});
+        engine.options.resize = true;
 
         ModalDriver driver;
         driver.Then(ShootPage(0, "page-folder.bmp"))
@@ -134,6 +137,7 @@ TESSEL_PROBE(Screenshots)
             .Then(ShootPage(2, "page-hotkey.bmp"))
             .Then(ShootPage(3, "page-run.bmp"))
             .Then(ShootPage(4, "page-spi.bmp"))
+            .Then(ShootPage(5, "page-display.bmp"))
             .Do([] {
                 const HWND sheet = FindSheet();
                 SelectPage(sheet, 3);

@@ -32,6 +32,21 @@ TEST_F(SettingsSheetTest, OpensOnTheFolderPageCentredOnTheDesktop)
     ShowSheet();
 }
 
+TEST_F(SettingsSheetTest, TheSixthPageShowsAndStoresPerMonitor)
+{
+    engine->options.perMonitor = true;
+    ModalDriver driver;
+    driver
+        .Then(OnPage(5, [](HWND page) {
+            EXPECT_EQ(TabCtrl_GetItemCount(PropSheet_GetTabControl(GetParent(page))), 6);
+            EXPECT_TRUE(IsChecked(page, IDC_PER_MONITOR));
+            Click(page, IDC_PER_MONITOR);
+        }))
+        .Then(PressSheet(PSBTN_OK));
+    ShowSheet();
+    EXPECT_FALSE(engine->options.perMonitor);
+}
+
 TEST_F(SettingsSheetTest, OkAfterOpeningOnlyTheFolderPageChangesOnlyFolderSettings)
 {
     // Values the other pages would not hand back unchanged.
