@@ -381,15 +381,9 @@ void FillColumns(const FillJob& job, const std::vector<std::ptrdiff_t>& tops,
                            rows[y].bottomWeight, out);
             }
         }
-        // A whole band is copied by a size known here, which needs no call per row.
-        const std::uint8_t* from = band.data();
-        std::uint8_t* to = job.dst + first * 3;
-        if (width == kBandColumns) {
-            for (std::size_t y = 0; y < count; ++y, from += kBandColumns * 3, to += job.dstStride)
-                std::memcpy(to, from, kBandColumns * 3);
-        } else {
-            for (std::size_t y = 0; y < count; ++y, from += kBandColumns * 3, to += job.dstStride)
-                std::memcpy(to, from, width * 3);
+        for (std::size_t y = 0; y < count; ++y) {
+            std::memcpy(job.dst + y * job.dstStride + first * 3,
+                        band.data() + y * kBandColumns * 3, width * 3);
         }
     }
 }
