@@ -92,37 +92,6 @@ TEST(FillWindow, EqualsTheWholeFillCutToTheCentredWindow)
     }
 }
 
-// A picture in a monitor's rectangle: centred, cut at the monitor's and the canvas's edges.
-TEST(Canvas, PlacesCentredAndCutsAtTheEdges)
-{
-    struct Case {
-        std::int64_t fullWidth, fullHeight, left, top, right, bottom;
-        PixelWindow window;
-        std::int32_t canvasX, canvasRow;
-    };
-    // A 100 x 50 canvas: the right monitor spans x 60..100, y 0..40.
-    const Case cases[] = {
-        {20, 10, 60, 0, 100, 40, {0, 0, 20, 10}, 70, 25},      // inside, centred
-        {50, 30, 60, 0, 100, 40, {5, 0, 40, 30}, 60, 15},      // wider: 5 cut each side
-        {41, 45, 60, 0, 100, 40, {0, 3, 40, 40}, 60, 10},      // odd: the extra pixel cut right, bottom
-        {30, 20, 90, 30, 130, 50, {0, 0, 5, 20}, 95, 0},       // past the canvas's edge
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.fullWidth << "x" << c.fullHeight << " in "
-                                        << c.left << "," << c.top);
-        const auto place =
-            PlaceCentred(c.fullWidth, c.fullHeight, c.left, c.top, c.right, c.bottom, 100, 50);
-        ASSERT_TRUE(place);
-        EXPECT_EQ(place->window.left, c.window.left);
-        EXPECT_EQ(place->window.bottom, c.window.bottom);
-        EXPECT_EQ(place->window.width, c.window.width);
-        EXPECT_EQ(place->window.height, c.window.height);
-        EXPECT_EQ(place->canvasX, c.canvasX);
-        EXPECT_EQ(place->canvasRow, c.canvasRow);
-    }
-    EXPECT_FALSE(PlaceCentred(10, 10, 200, 0, 240, 40, 100, 50)) << "off the canvas";
-}
-
 // Windows tiles from the primary monitor's corner: the canvas turns round to start there.
 TEST(Canvas, TurnsRoundSoThatAPointBecomesTheTopLeft)
 {
