@@ -17,52 +17,47 @@ std::int64_t Scaled(double length, double scale)
     return scaled > 0 ? scaled : 1;
 }
 
+// cover: the larger ratio sets the size (fill), else the smaller (fit). The side the ratio
+// comes from meets the desktop's exactly.
+std::optional<FittedSize> Scale(std::int64_t width, std::int64_t height, std::int64_t desktopWidth,
+                                std::int64_t desktopHeight, bool cover)
+{
+    if (!IsSide(width) || !IsSide(height) || !IsSide(desktopWidth) || !IsSide(desktopHeight))
+        return std::nullopt;
+    const double w = static_cast<double>(width);
+    const double h = static_cast<double>(height);
+    const double W = static_cast<double>(desktopWidth);
+    const double H = static_cast<double>(desktopHeight);
+
+    // Rounding may leave a covering side a pixel short of the desktop: it never may be.
+    const auto atLeast = [cover](std::int64_t side, std::int64_t desktopSide) {
+        return cover ? std::max(side, desktopSide) : side;
+    };
+    FittedSize size;
+    if ((W / H < w / h) != cover) {
+        const double s = W / w;
+        size = s == 1.0 ? FittedSize{width, height, true}
+                        : FittedSize{desktopWidth, atLeast(Scaled(h, s), desktopHeight), false};
+    } else {
+        const double s = H / h;
+        size = s == 1.0 ? FittedSize{width, height, true}
+                        : FittedSize{atLeast(Scaled(w, s), desktopWidth), desktopHeight, false};
+    }
+    if (!IsSide(size.width) || !IsSide(size.height))
+        return std::nullopt;
+    return size;
+}
+
 }  // namespace
 
 std::optional<FittedSize> FitSize(std::int64_t width, std::int64_t height,
                                   std::int64_t desktopWidth, std::int64_t desktopHeight)
 {
-    if (!IsSide(width) || !IsSide(height) || !IsSide(desktopWidth) || !IsSide(desktopHeight))
-        return std::nullopt;
-    const double w = static_cast<double>(width);
-    const double h = static_cast<double>(height);
-    const double W = static_cast<double>(desktopWidth);
-    const double H = static_cast<double>(desktopHeight);
-
-    if (W / H < w / h) {
-        const double s = W / w;
-        if (s == 1.0)
-            return FittedSize{width, height, true};
-        return FittedSize{desktopWidth, Scaled(h, s), false};
-    }
-    const double s = H / h;
-    if (s == 1.0)
-        return FittedSize{width, height, true};
-    return FittedSize{Scaled(w, s), desktopHeight, false};
+    return Scale(width, height, desktopWidth, desktopHeight, false);
 }
 
 std::optional<FittedSize> FillSize(std::int64_t width, std::int64_t height,
                                    std::int64_t desktopWidth, std::int64_t desktopHeight)
 {
-    if (!IsSide(width) || !IsSide(height) || !IsSide(desktopWidth) || !IsSide(desktopHeight))
-        return std::nullopt;
-    const double w = static_cast<double>(width);
-    const double h = static_cast<double>(height);
-    const double W = static_cast<double>(desktopWidth);
-    const double H = static_cast<double>(desktopHeight);
-
-    // Rounding may leave the covering side a pixel short of the desktop: it never may be.
-    std::optional<FittedSize> fill;
-    if (W / H < w / h) {
-        const double s = H / h;
-        fill = s == 1.0 ? FittedSize{width, height, true}
-                        : FittedSize{std::max(Scaled(w, s), desktopWidth), desktopHeight, false};
-    } else {
-        const double s = W / w;
-        fill = s == 1.0 ? FittedSize{width, height, true}
-                        : FittedSize{desktopWidth, std::max(Scaled(h, s), desktopHeight), false};
-    }
-    if (!IsSide(fill->width) || !IsSide(fill->height))
-        return std::nullopt;
-    return fill;
+    return Scale(width, height, desktopWidth, desktopHeight, true);
 }
