@@ -399,8 +399,9 @@ TEST_F(ProgramTest, DecodingFailureOnATimerChangeKeepsTheWallpaper)
     EXPECT_EQ(run.Wait(), 0);
 }
 
-// With one monitor "PerMonitor" changes nothing: the same file, the same desktop values.
-TEST_F(ProgramTest, PerMonitorOnOneMonitorChangesNothing)
+// With one monitor "PerMonitor" changes nothing: the same file, the same desktop values; a
+// filled picture is the screen's size.
+TEST_F(ProgramTest, PerMonitorOnOneMonitorChangesNothingAndFillCoversTheScreen)
 {
     RegisterPictures();
     const struct {
@@ -421,5 +422,9 @@ TEST_F(ProgramTest, PerMonitorOnOneMonitorChangesNothing)
         }
         EXPECT_GT(shown[0].size(), 54u);
         EXPECT_TRUE(shown[0] == shown[1]);
+        const std::string sides = ReadWholeFile(Wallpaper()).substr(18, 8);
+        const std::string screen =
+            Le32(GetSystemMetrics(SM_CXSCREEN)) + Le32(GetSystemMetrics(SM_CYSCREEN));
+        EXPECT_EQ(sides == screen, row.fill);
     }
 }
