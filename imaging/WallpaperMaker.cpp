@@ -115,7 +115,7 @@ UniqueGdiObject CWallpaperMaker::FillBitmap(BITMAPINFO& info, void*& bits, int w
 
 void CWallpaperMaker::DrawOnCanvas(const Canvas24& canvas, const RECT& place, PictureFit fit) const
 {
-    SourceBytes();
+    SourceBytes();  // throws for a size the scaler cannot step through
     const TurnedView view = TurnView(orientation_, width_, height_);
     const std::int64_t placeWidth = std::int64_t{place.right} - place.left;
     const std::int64_t placeHeight = std::int64_t{place.bottom} - place.top;
