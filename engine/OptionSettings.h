@@ -33,7 +33,9 @@ public:
 
     void SetNoSaver(bool value);
     // Writes the desktop's layout values for a DesktopStyle (0 centred, 1 tiled, 2
-    // stretched); any other style writes nothing but is stored. Nothing is stored when the desktop key is missing.
+    // stretched); any other style writes nothing but is stored. While a canvas of every
+    // monitor shows, the style is stored and its values wait for the next single picture.
+    // Nothing is stored when the desktop key is missing.
     void SetStyle(std::int32_t value);
     void GetProcesses(std::vector<std::string>& names) const;
     void SetProcesses(const std::vector<std::string>& names);
@@ -67,6 +69,7 @@ private:
     void RegisterHook();
     void UnregisterHook();
 
+    std::string rootPath_;
     // Set once Save has turned the screen saver back on for a user who keeps it off, so
     // later saves (end of logon, then exit) still store "NoSaver" 1.
     bool noSaverGivenBack_ = false;
