@@ -195,16 +195,31 @@ void OptionSettings::SetSeeThrough(bool value)
     ForceCaptionColors();
 }
 
-void OptionSettings::ForceCaptionColors() const
+void OptionSettings::ForceCaptionColors()
 {
+    // The desktop may be new (a restarted shell), or was missing when the hook was wanted.
+    if (seeThrough)
+        RegisterHook();
     complusion();
     helper_.Complusion();
 }
 
+void OptionSettings::KeepCaptionHelper()
+{
+    helper_.Revive();
+}
+
 void OptionSettings::RegisterHook()
 {
-    if (!hookRegistered_)
+    // A 32-bit hook on a 64-bit desktop could only run on this program's own thread, and
+    // would stall the shell while this program decodes: the 64-bit helper serves it.
+    const bool ownHookServes = !IsWow64Program() || !Is64BitProcess(DesktopProcessId());
+    if (ownHookServes && !hookRegistered_) {
         hookRegistered_ = register_hook() != 0;
+    } else if (!ownHookServes && hookRegistered_) {
+        unregister_hook();
+        hookRegistered_ = false;
+    }
     if (withHelper_)
         helper_.Start(textColor);
 }

@@ -43,8 +43,11 @@ public:
     void SetTextColor(COLORREF color);
     // Registers or unregisters the caption hook on a change; forces the colours always.
     void SetSeeThrough(bool value);
-    // complusion: the caption colours onto the desktop now, while the hook is installed.
-    void ForceCaptionColors() const;
+    // complusion: the caption colours onto the desktop now, while the hook is installed;
+    // with transparency on, the hook is first set where the desktop now is.
+    void ForceCaptionColors();
+    // The 64-bit caption helper started again if it ended while wanted (see CCaptionHelper).
+    void KeepCaptionHelper();
 
     bool noSaver = false;
     std::int32_t style = 0;

@@ -73,6 +73,7 @@ void CWallpaperChanger::Save()
 
 void CWallpaperChanger::Tick()
 {
+    options.KeepCaptionHelper();
     if (!options.IsAutoChangeAllowed())
         return;
     // A stored count may already be the largest there is: hold it there, never wrap.
