@@ -16,13 +16,11 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <set>
 #include <string>
-#include <thread>
 #include <utility>
 
 namespace RN = RegistryNames;
@@ -50,45 +48,24 @@ std::uint64_t LastWrite(const std::string& path)
            data.ftLastWriteTime.dwLowDateTime;
 }
 
-// The writes of a file from now until the quiet time and a margin are over, and when the
-// first was seen.
-class Writes {
-public:
-    explicit Writes(std::string path)
-        : path_(std::move(path)), before_(LastWrite(path_)), thread_([this] { Watch(); })
+// The writes of a file from its state when made, seen while the test waits in Watch.
+struct Writes {
+    explicit Writes(std::string file) : path(std::move(file)), before(LastWrite(path)) {}
+    // Waits, by default out the quiet time and a margin; returns how many writes were seen.
+    std::size_t Watch(int milliseconds = Protocol::kSettleTime + 2000)
     {
-    }
-    ~Writes() { Count(); }
-    Writes(const Writes&) = delete;
-    Writes& operator=(const Writes&) = delete;
-
-    std::size_t Count()
-    {
-        if (!stop_) {
-            Sleep(Protocol::kSettleTime + 2000);
-            stop_ = true;
-            thread_.join();
+        for (int waited = 0; waited < milliseconds; waited += 10, Sleep(10)) {
+            const std::uint64_t now = LastWrite(path);
+            if (now != before && seen.insert(now).second && seen.size() == 1)
+                first = Clock::now();
         }
-        return seen_.size();
-    }
-    Clock::time_point First() const { return first_; }
-
-private:
-    void Watch()
-    {
-        for (; !stop_; Sleep(10)) {
-            const std::uint64_t now = LastWrite(path_);
-            if (now != before_ && seen_.insert(now).second && seen_.size() == 1)
-                first_ = Clock::now();
-        }
+        return seen.size();
     }
 
-    const std::string path_;
-    const std::uint64_t before_;
-    std::set<std::uint64_t> seen_;
-    Clock::time_point first_;
-    std::atomic<bool> stop_{false};
-    std::thread thread_;
+    const std::string path;
+    const std::uint64_t before;
+    std::set<std::uint64_t> seen;
+    Clock::time_point first;
 };
 
 void WriteFlag(const char* name, bool value)
@@ -145,15 +122,16 @@ TEST_F(DisplayChangeTest, AFittedPictureFollowsABurstOfSwitchesOnce)
     Sleep(Protocol::kSettleTime + 500);  // the look after the start is over
 
     Writes writes(Wallpaper());
+    Clock::time_point last;
     for (const auto& mode : {std::make_pair(800, 600), {640, 480}, {1024, 768}}) {
         ASSERT_TRUE(SwitchTo(mode.first, mode.second));
-        Sleep(300);
+        last = Clock::now();
+        writes.Watch(300);
     }
-    const Clock::time_point last = Clock::now() - std::chrono::milliseconds(300);
-    EXPECT_EQ(writes.Count(), 1u) << "composed once, after the burst";
+    EXPECT_EQ(writes.Watch(), 1u) << "composed once, after the burst";
     std::printf("the wallpaper followed the screen %lld ms after the last switch\n",
                 static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                           writes.First() - last).count()));
+                                           writes.first - last).count()));
     const std::string bmp = ReadWholeFile(Wallpaper());
     EXPECT_EQ(BmpField32(bmp, 18), 1024);
     EXPECT_EQ(BmpField32(bmp, 22), 512);
@@ -182,7 +160,7 @@ TEST_F(DisplayChangeTest, NothingIsWrittenWhereNothingDependsOnTheScreenOrNothin
             DeleteFileA(picture.c_str());
         Writes writes(Wallpaper());
         ASSERT_TRUE(SwitchTo(800, 600));
-        EXPECT_EQ(writes.Count(), 0u);
+        EXPECT_EQ(writes.Watch(), 0u);
         EXPECT_TRUE(ReadWholeFile(Wallpaper()) == before) << "the old wallpaper kept";
         EXPECT_TRUE(boxes.Boxes().empty());
         run.Send(WM_COMMAND, IDM_EXIT);
@@ -200,7 +178,7 @@ TEST_F(DisplayChangeTest, AStartAfterASwitchComposesForTheNewScreen)
     Writes writes(Wallpaper());
     TesselRun run("");
     ASSERT_NE(run.MainWindow(), nullptr);
-    EXPECT_EQ(writes.Count(), 1u);
+    EXPECT_EQ(writes.Watch(), 1u);
     EXPECT_EQ(BmpField32(ReadWholeFile(Wallpaper()), 18), 1024);
     run.Send(WM_COMMAND, IDM_EXIT);
     EXPECT_EQ(run.Wait(), 0);
@@ -221,7 +199,7 @@ TEST_F(DisplayChangeTest, FromTwoMonitorsToOneThePrimarysPictureShowsAlone)
     Writes writes(Wallpaper());
     TesselRun run("");
     ASSERT_NE(run.MainWindow(), nullptr);
-    EXPECT_EQ(writes.Count(), 1u);
+    EXPECT_EQ(writes.Watch(), 1u);
     const std::string bmp = ReadWholeFile(Wallpaper());
     EXPECT_EQ(BmpField32(bmp, 18), 200);
     EXPECT_TRUE(ColourNear(BmpPixel(bmp, 100, 50), Rgb{0x30, 0x60, 0xC0}, 0));
