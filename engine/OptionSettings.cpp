@@ -4,6 +4,7 @@
 #include "engine/FullScreen.h"
 #include "engine/ProcessWatcher.h"
 #include "engine/Showing.h"
+#include "engine/SystemPower.h"
 #include "hook/DesktopListView.h"
 #include "hook/tesselsub.h"
 #include "settings/RegistryKey.h"
@@ -43,6 +44,7 @@ void OptionSettings::SetDefaults()
     fullScreen = true;
     fill = false;
     perMonitor = false;
+    battery = false;
 }
 
 void OptionSettings::Load(const std::string& rootPath, bool withHelper)
@@ -72,6 +74,7 @@ void OptionSettings::Load(const std::string& rootPath, bool withHelper)
         key.ReadFlag(kFullScreen, fullScreen);
         key.ReadFlag(kFill, fill);
         key.ReadFlag(kPerMonitor, perMonitor);
+        key.ReadFlag(kBattery, battery);
     }
     processes = CRegistryKey::CreateOrOpen(optionPath + kProcessListKey).ReadListUntilGap();
 
@@ -113,13 +116,21 @@ void OptionSettings::Write(const CRegistryKey& key) const
     key.WriteFlag(kFullScreen, fullScreen);
     key.WriteFlag(kFill, fill);
     key.WriteFlag(kPerMonitor, perMonitor);
+    key.WriteFlag(kBattery, battery);
 }
 
 bool OptionSettings::IsAutoChangeAllowed() const
 {
+    return IsAutoChangeAllowed(ReadSystemPowerStatus());
+}
+
+bool OptionSettings::IsAutoChangeAllowed(const PowerStatus& power) const
+{
     if (noAutoChange)
         return false;
     if (fullScreen && IsFullScreenProgramInFront())
+        return false;
+    if (battery && SparesBattery(power))
         return false;
     if (!byProcess)
         return true;

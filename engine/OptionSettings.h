@@ -1,5 +1,6 @@
 #pragma once
 #include "engine/CaptionHelper.h"
+#include "engine/PowerStatus.h"
 
 #include <windows.h>
 
@@ -28,8 +29,10 @@ public:
     void Save(const std::string& rootPath);
 
     // False while paused, while a full-screen program is in front and "FullScreen" is on,
-    // or while a registered program runs and "ByProcess" is on.
+    // while the machine spares its battery and "Battery" is on, or while a registered
+    // program runs and "ByProcess" is on. The first reads the power status now.
     bool IsAutoChangeAllowed() const;
+    bool IsAutoChangeAllowed(const PowerStatus& power) const;
 
     void SetNoSaver(bool value);
     // Writes the desktop's layout values for a DesktopStyle (0 centred, 1 tiled, 2
@@ -65,6 +68,8 @@ public:
     bool fill = false;
     // With more than one monitor: a picture of its own on each.
     bool perMonitor = false;
+    // Automatic change waits on battery or with battery saver on.
+    bool battery = false;
 
 private:
     void SetDefaults();

@@ -1,6 +1,7 @@
 set(TESSEL_ENGINE_PORTABLE
   HotkeyValue.cpp
   MonitorOrder.cpp
+  PowerStatus.cpp
   ProcessFileName.cpp
 )
 set(TESSEL_ENGINE_WIN32
@@ -13,5 +14,6 @@ set(TESSEL_ENGINE_WIN32
   ProcessWatcher.cpp
   RunQuitSettings.cpp
   Showing.cpp
+  SystemPower.cpp
   WallpaperChanger.cpp
 )

@@ -32,6 +32,7 @@
 #define IDC_RESIZE 316
 #define IDC_FULL_SCREEN 317
 #define IDC_FILL 318
+#define IDC_BATTERY 319
 
 // Hotkey page (PAGE_HOTKEY): hotkey control i is IDC_HOTKEY_FIRST + i.
 #define IDC_HOTKEY_FIRST 401

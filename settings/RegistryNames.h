@@ -30,9 +30,10 @@ inline constexpr char kOrder[] = "Order";
 inline constexpr char kInterval[] = "Interval";
 inline constexpr char kSeeThrough[] = "See-through";
 inline constexpr char kTextColor[] = "TextColor";
-inline constexpr char kFullScreen[] = "FullScreen";  // this and the two below after the others
+inline constexpr char kFullScreen[] = "FullScreen";  // this and the three below after the others
 inline constexpr char kFill[] = "Fill";
 inline constexpr char kPerMonitor[] = "PerMonitor";
+inline constexpr char kBattery[] = "Battery";
 
 // What the desktop shows, as this program left it (not a setting: written as it changes).
 inline constexpr char kShowingKey[] = "\\Showing";

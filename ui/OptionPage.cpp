@@ -56,6 +56,7 @@ INT_PTR COptionPage::OnInitDialog()
     SetChecked(window_, IDC_RESIZE, options.resize);
     SetChecked(window_, IDC_FULL_SCREEN, options.fullScreen);
     SetChecked(window_, IDC_FILL, options.fill);
+    SetChecked(window_, IDC_BATTERY, options.battery);
     EnableFill();
     options.GetProcesses(processes_);
     return TRUE;
@@ -105,6 +106,7 @@ INT_PTR COptionPage::OnApply()
     options.resize = IsChecked(window_, IDC_RESIZE);
     options.fullScreen = IsChecked(window_, IDC_FULL_SCREEN);
     options.fill = IsChecked(window_, IDC_FILL);
+    options.battery = IsChecked(window_, IDC_BATTERY);
     options.SetTextColor(textColor_);
     options.SetSeeThrough(IsChecked(window_, IDC_SEE_THROUGH));
     return TRUE;

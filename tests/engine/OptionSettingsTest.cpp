@@ -170,6 +170,7 @@ TEST_F(OptionSettingsTest, EveryValueReadsBackAfterSave)
         options.fullScreen = false;
         options.fill = true;
         options.perMonitor = true;
+        options.battery = true;
         options.Save(registry.Root());
     }
     EXPECT_EQ(Stored(kTextColor), "3:4:123456");
@@ -191,6 +192,7 @@ TEST_F(OptionSettingsTest, EveryValueReadsBackAfterSave)
     EXPECT_FALSE(options.fullScreen);
     EXPECT_TRUE(options.fill);
     EXPECT_TRUE(options.perMonitor);
+    EXPECT_TRUE(options.battery);
     ASSERT_NE(hook, nullptr);
     EXPECT_EQ(hook->textColor, 0x00123456u) << "the colour goes to the library at load";
 }
@@ -222,7 +224,7 @@ TEST_F(OptionSettingsTest, AnInstallFromBeforeTheNewerOptionsKeepsItsValuesAndGa
         return values;
     };
     OptionSettings().Load(registry.Root());
-    for (const char* newer : {kFullScreen, kFill, kPerMonitor})
+    for (const char* newer : {kFullScreen, kFill, kPerMonitor, kBattery})
         registry.DeleteValue(OptionKey(), newer);
     const std::vector<std::string> before = stored();
     OptionSettings options;
@@ -232,6 +234,7 @@ TEST_F(OptionSettingsTest, AnInstallFromBeforeTheNewerOptionsKeepsItsValuesAndGa
     EXPECT_EQ(Stored(kFullScreen), "3:1:1");
     EXPECT_EQ(Stored(kFill), "3:1:0");
     EXPECT_EQ(Stored(kPerMonitor), "3:1:0");
+    EXPECT_EQ(Stored(kBattery), "3:1:0");
 }
 
 TEST_F(OptionSettingsTest, StyleWritesTheDesktopLayoutValues)
@@ -316,6 +319,21 @@ TEST_F(OptionSettingsTest, RunningRegisteredProgramsSuppressTheAutomaticChange)
     EXPECT_TRUE(options.IsAutoChangeAllowed()) << "names match case-sensitively";
     options.noAutoChange = true;
     EXPECT_FALSE(options.IsAutoChangeAllowed()) << "paused";
+}
+
+// On battery (line status 0) or with battery saver on (flag 1), and only with the option;
+// a line status the system cannot tell (255) is mains.
+TEST_F(OptionSettingsTest, SparingTheBatteryHoldsTheAutomaticChangeOnlyWithTheOption)
+{
+    OptionSettings options;
+    options.Load(registry.Root());
+    const struct { bool option; PowerStatus power; bool allowed; } rows[] = {
+        {false, {0, 1}, true}, {true, {0, 0}, false},  {true, {1, 1}, false},
+        {true, {1, 0}, true},  {true, {255, 0}, true}, {true, {255, 1}, false}};
+    for (const auto& row : rows) {
+        options.battery = row.option;
+        EXPECT_EQ(options.IsAutoChangeAllowed(row.power), row.allowed) << "row " << &row - rows;
+    }
 }
 
 TEST_F(OptionSettingsTest, SeeThroughRegistersOnChangesAndForcesTheColoursAlways)

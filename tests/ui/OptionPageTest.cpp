@@ -82,6 +82,7 @@ TEST_F(OptionPageTest, AnIntervalOfZeroOpensWithAnEmptyEditAndTheTrackbarAtItsMi
 
 TEST_F(OptionPageTest, OkWritesEveryControlIntoTheEngine)
 {
+    engine->options.battery = true;
     ModalDriver driver;
     driver
         .Then(OnPage(1, [](HWND page) {
@@ -92,6 +93,7 @@ TEST_F(OptionPageTest, OkWritesEveryControlIntoTheEngine)
             Click(page, IDC_SEE_THROUGH);  // on by default
             Click(page, IDC_RESIZE);
             Click(page, IDC_FULL_SCREEN);  // on by default
+            Click(page, IDC_BATTERY);  // on as the page opens
             SendDlgItemMessageA(page, IDC_ORDER_NAME, BM_SETCHECK, BST_UNCHECKED, 0);
             SendDlgItemMessageA(page, IDC_ORDER_RANDOM, BM_SETCHECK, BST_CHECKED, 0);
             SendDlgItemMessageA(page, IDC_STYLE, CB_SETCURSEL, 1, 0);
@@ -122,6 +124,7 @@ TEST_F(OptionPageTest, OkWritesEveryControlIntoTheEngine)
     EXPECT_FALSE(options.seeThrough);
     EXPECT_TRUE(options.resize);
     EXPECT_FALSE(options.fullScreen);
+    EXPECT_FALSE(options.battery);
     EXPECT_EQ(options.order, 2);
     EXPECT_EQ(options.style, 1);
     EXPECT_EQ(options.interval, 25);
