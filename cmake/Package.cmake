@@ -3,7 +3,7 @@
 #   plugins/ifwic.spi, readme.txt
 install(TARGETS Tessel tesselsub RUNTIME DESTINATION .)
 # The 64-bit caption pair, which the 32-bit build makes beside the program (cmake/Hook64.cmake).
-if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+if(CMAKE_SIZEOF_VOID_P EQUAL 4 AND TESSEL_WITH_HOOK64)
   install(PROGRAMS ${CMAKE_BINARY_DIR}/bin/tesselsub64.dll ${CMAKE_BINARY_DIR}/bin/TesselHook64.exe
           DESTINATION .)
 endif()
