@@ -4,9 +4,11 @@
 # only the pair there (and the 64-bit stand-in shell its tests use) and copies it beside the
 # program.
 # A 64-bit build (for hosts that run no 32-bit code) builds the helper too, for its tests.
+# Off where no x86_64-w64-mingw32-gcc-posix is at hand (MSYS2): the package then lacks the pair.
+option(TESSEL_WITH_HOOK64 "Build the 64-bit caption pair beside the 32-bit program" ON)
 if(TESSEL_HOOK64 OR CMAKE_SIZEOF_VOID_P EQUAL 8)
   add_subdirectory(hook64)
-elseif(CMAKE_SIZEOF_VOID_P EQUAL 4)
+elseif(CMAKE_SIZEOF_VOID_P EQUAL 4 AND TESSEL_WITH_HOOK64)
   include(ExternalProject)
   set(files tesselsub64.dll TesselHook64.exe)
   set(targets tesselsub TesselHook64)

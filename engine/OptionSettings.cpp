@@ -24,7 +24,7 @@ void SetScreenSaverActive(bool active)
 
 OptionSettings::~OptionSettings()
 {
-    if (noSaver)
+    if (saverHeld_)
         SetScreenSaverActive(true);
     UnregisterHook();
 }
@@ -47,10 +47,10 @@ void OptionSettings::SetDefaults()
     battery = false;
 }
 
-void OptionSettings::Load(const std::string& rootPath, bool withHelper)
+void OptionSettings::Load(const std::string& rootPath, bool resident)
 {
     rootPath_ = rootPath;
-    withHelper_ = withHelper && IsWow64Program();
+    withHelper_ = resident && IsWow64Program();
     using namespace RegistryNames;
     const std::string optionPath = rootPath + kOptionKey;
     // Values missing from an existing key keep the defaults of a new one.
@@ -78,8 +78,10 @@ void OptionSettings::Load(const std::string& rootPath, bool withHelper)
     }
     processes = CRegistryKey::CreateOrOpen(optionPath + kProcessListKey).ReadListUntilGap();
 
-    if (noSaver)
+    if (noSaver && resident) {
+        saverHeld_ = true;
         SetScreenSaverActive(false);
+    }
     SetStyle(style);
     set_text_color(textColor);
     if (seeThrough)
@@ -95,6 +97,9 @@ void OptionSettings::Save(const std::string& rootPath)
     if (noSaver) {
         noSaver = false;
         noSaverGivenBack_ = true;
+    }
+    if (saverHeld_) {
+        saverHeld_ = false;
         SetScreenSaverActive(true);
     }
     CRegistryKey::CreateOrOpen(optionPath + RegistryNames::kProcessListKey).WriteList(processes);
@@ -146,6 +151,7 @@ void OptionSettings::SetNoSaver(bool value)
 {
     noSaver = value;
     noSaverGivenBack_ = false;
+    saverHeld_ = value;
     SetScreenSaverActive(!value);
 }
 

@@ -21,10 +21,11 @@ public:
     OptionSettings& operator=(const OptionSettings&) = delete;
 
     // Reads the options (a new key gets the defaults, written at once) and the process
-    // list, then applies screen saver, desktop layout, caption colour and caption hook.
-    // With the helper (the resident run), a 32-bit program on 64-bit Windows also keeps the
-    // 64-bit caption helper running while transparency is on.
-    void Load(const std::string& rootPath, bool withHelper = false);
+    // list, then applies desktop layout, caption colour and caption hook. Only the resident
+    // run holds the screen saver off, so a one-shot run beside it leaves the saver as it
+    // found it; and there a 32-bit program on 64-bit Windows also keeps the 64-bit caption
+    // helper running while transparency is on.
+    void Load(const std::string& rootPath, bool resident = false);
     // Writes the options and the process list, and turns the screen saver back on.
     void Save(const std::string& rootPath);
 
@@ -81,6 +82,8 @@ private:
     // Set once Save has turned the screen saver back on for a user who keeps it off, so
     // later saves (end of logon, then exit) still store "NoSaver" 1.
     bool noSaverGivenBack_ = false;
+    // Set while this record keeps the screen saver off: it gives back only what it took.
+    bool saverHeld_ = false;
     // This record's own registration with the hook library, matched once at most.
     bool hookRegistered_ = false;
     bool withHelper_ = false;

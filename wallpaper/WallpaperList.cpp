@@ -8,11 +8,14 @@
 #include "wallpaper/ShuffleRound.h"
 #include "win32/AnsiPath.h"
 #include "win32/Directory.h"
+#include "win32/UniqueHandle.h"
 
+#include <shlobj.h>
 #include <shlwapi.h>
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <utility>
 
@@ -34,19 +37,60 @@ std::uint32_t NewSeed()
 // Tries for a new round whose first file is not the one just shown (of n: 1 in n fails).
 constexpr int kNewRoundTries = 16;
 
-// The program's folder; where that has no ANSI path, the user's temporary folder.
+// Run as the user, a program may create no file in its own folder under Program Files. The
+// probe's name is longer than WALLTMP.bmp's, so a folder too long for that path fails too; the
+// probe is gone once closed.
+bool CanCreateFileIn(const std::string& folder)
+{
+    char name[24];
+    std::snprintf(name, sizeof name, "\\WALLTMP.%08lx", GetCurrentProcessId());
+    const std::string probe = folder + name;
+    const UniqueFile file(CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE,
+                                      nullptr));
+    return static_cast<bool>(file);
+}
+
+// %LOCALAPPDATA%\Tessel, made when missing; "" where the system has no such folder or it has
+// no ANSI path.
+std::string UserDataFolder()
+{
+    wchar_t local[MAX_PATH] = {};
+    if (!SHGetSpecialFolderPathW(nullptr, local, CSIDL_LOCAL_APPDATA, FALSE))
+        return {};
+    std::string folder = AnsiPathOf(local);
+    if (folder.empty())
+        return {};
+    if (!EndsWithBackslash(folder))
+        folder.push_back('\\');
+    folder += "Tessel";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return PathIsDirectoryA(folder.c_str()) ? folder : std::string();
+}
+
+std::string UserTempFolder()
+{
+    wchar_t temp[MAX_PATH + 1] = {};
+    const DWORD length = GetTempPathW(MAX_PATH + 1, temp);
+    if (length == 0 || length > MAX_PATH)
+        return {};
+    std::string path = AnsiPathOf(std::wstring(temp, length));
+    if (EndsWithBackslash(path))
+        path.pop_back();
+    return path;
+}
+
+// The program's folder where WALLTMP.bmp can be written there; else the user's own data
+// folder, else the user's temporary folder.
 std::string DefaultTmpPath()
 {
-    std::string path = GetModuleDirectory();
-    if (path.empty()) {
-        wchar_t temp[MAX_PATH + 1] = {};
-        const DWORD length = GetTempPathW(MAX_PATH + 1, temp);
-        if (length > 0 && length <= MAX_PATH)
-            path = AnsiPathOf(std::wstring(temp, length));
-        if (EndsWithBackslash(path))
-            path.pop_back();
-    }
-    return path;
+    const std::string program = GetModuleDirectory();
+    if (!program.empty() && CanCreateFileIn(program))
+        return program;
+    const std::string own = UserDataFolder();
+    if (!own.empty() && CanCreateFileIn(own))
+        return own;
+    return UserTempFolder();
 }
 
 }  // namespace
@@ -409,17 +453,19 @@ void CWallpaperList::LoadFolders(const std::string& rootPath)
     {
         const CRegistryKey key = CRegistryKey::CreateOrOpen(folderKeyPath);
         // A value that is missing or malformed reads as the default of a new key.
-        tmpPath_ = DefaultTmpPath();
         escPath_.clear();
         numFolder_ = 0;
         currentFile_ = -1;
         if (key.IsNew()) {
+            tmpPath_ = DefaultTmpPath();
             key.WriteString(RN::kTmpPath, tmpPath_);
             key.WriteString(RN::kEscPath, escPath_);
             key.WriteInt32(RN::kNumFolder, numFolder_);
             key.WriteInt32(RN::kCurrentFile, currentFile_);
         } else {
-            key.ReadString(RN::kTmpPath, tmpPath_);
+            // The default looks for a folder it can write to: only where none is stored.
+            if (!key.ReadString(RN::kTmpPath, tmpPath_))
+                tmpPath_ = DefaultTmpPath();
             key.ReadString(RN::kEscPath, escPath_);
             key.ReadInt32(RN::kNumFolder, numFolder_);
             key.ReadInt32(RN::kCurrentFile, currentFile_);

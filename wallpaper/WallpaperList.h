@@ -61,7 +61,8 @@ public:
 
     void GetFolders(std::vector<std::string>& paths) const;
     std::string GetTmpPath() const { return tmpPath_; }
-    // A folder that exists, else the program's folder; one trailing backslash dropped.
+    // A folder that exists, else the default of a new key (the program's folder where a
+    // file can be made there, else the user's); one trailing backslash dropped.
     void SetTmpPath(const std::string& path);
     std::string GetEscPath() const { return escPath_; }
     // Kept only for an existing file the image test accepts; otherwise cleared.

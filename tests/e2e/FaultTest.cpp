@@ -15,6 +15,9 @@
 #include "tests/support/WholeFile.h"
 #include "win32/Directory.h"
 
+#include <shlobj.h>
+#include <shlwapi.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -264,6 +267,26 @@ TEST_F(FaultTest, ReadOnlyTemporaryFolderKeepsThePreviousWallpaper)
     EXPECT_EQ(run.Wait(), 0);
     ExpectFoldersKept(1);
     EXPECT_EQ(ReadStored(RN::kFolderKey, RN::kTmpPath), TextValue("R:"));
+}
+
+// Installed where the user may not write (R:\Tessel stands for Program Files), a first run
+// composes its wallpapers in the user's own folder.
+TEST_F(FaultTest, ReadOnlyProgramFolderWritesTheWallpaperInTheUsersFolder)
+{
+    const std::string program = "R:\\Tessel\\Tessel.exe";
+    if (GetFileAttributesA(program.c_str()) == INVALID_FILE_ATTRIBUTES)
+        GTEST_SKIP() << "no copy of the program on a read-only disk at R:";
+    char local[MAX_PATH] = {};
+    SHGetSpecialFolderPathA(nullptr, local, CSIDL_LOCAL_APPDATA, FALSE);
+    const std::string own = std::string(local) + "\\Tessel";
+    SHDeleteKeyA(HKEY_CURRENT_USER, RN::kRootPath);
+    TesselRun run("\"" + pictures + "\\b.bmp\"", program);
+    MessageBoxWatcher boxes(run.ProcessId());
+    EXPECT_EQ(run.Wait(), 0);
+    EXPECT_EQ(Texts(boxes), std::vector<std::string>{});
+    EXPECT_EQ(ReadStored(RN::kFolderKey, RN::kTmpPath), TextValue(own));
+    EXPECT_EQ(CurrentWallpaper(), own + "\\WALLTMP.bmp");
+    RemoveTree(own);
 }
 
 TEST_F(FaultTest, FullDiskKeepsThePreviousWallpaper)

@@ -50,6 +50,13 @@ unsigned long FileSize(const std::string& path)
     return data.nFileSizeLow;
 }
 
+// The screen saver's state as a program started now reads it: Wine keeps what a process read
+// first, so this process could not see another's change.
+bool ScreenSaverActive()
+{
+    return TesselRun("", GetModuleDirectory() + "\\screen_saver_state.exe").Wait() == 1;
+}
+
 // Held by the program once its settings have loaded: Ctrl+Alt+Shift+F12 as the
 // "Escape" hotkey, in the hotkey control's encoding and as RegisterHotKey takes it.
 constexpr int kReadyHotkey = 0x077B;
@@ -383,6 +390,21 @@ TEST_F(ProgramTest, TrayCommandsAndClicksDriveTheEngine)
     run.Send(WM_COMMAND, IDM_EXIT);
     EXPECT_EQ(run.Wait(), 0);
     EXPECT_EQ(RawValue(RN::kOptionKey, RN::kNoSaver), std::string(1, '\1'));
+}
+
+// A one-shot or path run beside a resident run that holds the screen saver off leaves it so.
+TEST_F(ProgramTest, RunsBesideTheResidentOneLeaveTheScreenSaverAsFound)
+{
+    RegisterPictures();
+    WriteStored(RN::kOptionKey, RN::kNoSaver, REG_BINARY, std::string(1, '\1'));
+    TesselRun resident("");
+    ASSERT_TRUE(Loaded(resident));
+    for (const std::string& line : {std::string("/N"), "\"" + pictures + "\\c.bmp\""}) {
+        EXPECT_EQ(TesselRun(line).Wait(), 0) << line;
+        EXPECT_FALSE(ScreenSaverActive()) << line;
+    }
+    resident.Send(WM_COMMAND, IDM_EXIT);
+    EXPECT_EQ(resident.Wait(), 0);
 }
 
 TEST_F(ProgramTest, DecodingFailureOnATimerChangeKeepsTheWallpaper)

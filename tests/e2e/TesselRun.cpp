@@ -9,13 +9,14 @@
 
 #include <stdexcept>
 
-TesselRun::TesselRun(const std::string& arguments) : TesselRun(WideOf(arguments))
+TesselRun::TesselRun(const std::string& arguments, const std::string& program)
+    : TesselRun(WideOf(arguments), program)
 {
 }
 
-TesselRun::TesselRun(const std::wstring& arguments)
+TesselRun::TesselRun(const std::wstring& arguments, const std::string& named)
 {
-    const std::string program = GetModuleDirectory() + "\\Tessel.exe";
+    const std::string program = named.empty() ? GetModuleDirectory() + "\\Tessel.exe" : named;
     std::wstring commandLine = L"\"" + WideOf(program) + L"\"";
     if (!arguments.empty())
         commandLine += L" " + arguments;

@@ -6,8 +6,9 @@
 // Runs the real Tessel.exe (beside this test program) with a command line and waits for it.
 class TesselRun {
 public:
-    explicit TesselRun(const std::string& arguments);
-    explicit TesselRun(const std::wstring& arguments);
+    // program: another program to run, or "" for that Tessel.exe.
+    explicit TesselRun(const std::string& arguments, const std::string& program = "");
+    explicit TesselRun(const std::wstring& arguments, const std::string& program = "");
     ~TesselRun();
     TesselRun(const TesselRun&) = delete;
     TesselRun& operator=(const TesselRun&) = delete;

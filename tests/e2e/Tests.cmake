@@ -1,6 +1,8 @@
 if(WIN32)
   tessel_test(e2e_tests e2e/TesselRun.cpp e2e/StoredValues.cpp e2e/ProgramTest.cpp)
-  add_dependencies(e2e_tests Tessel ifwic)
+  add_executable(screen_saver_state e2e/ScreenSaverState.cpp)
+  tessel_warnings(screen_saver_state)
+  add_dependencies(e2e_tests Tessel ifwic screen_saver_state)
 endif()
 if(WIN32)
   tessel_test(e2e_hostile_tests

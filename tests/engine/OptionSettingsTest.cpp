@@ -264,14 +264,14 @@ TEST_F(OptionSettingsTest, ScreenSaverIsHeldOffWhileTheOptionsLive)
     registry.WriteRaw(OptionKey(), kNoSaver, REG_BINARY, &on, 1);
     {
         OptionSettings options;
-        options.Load(registry.Root());
+        options.Load(registry.Root(), true);
         EXPECT_TRUE(options.noSaver);
         EXPECT_FALSE(ScreenSaverActive()) << "off at load";
     }
     EXPECT_TRUE(ScreenSaverActive()) << "on again at destruction";
 
     OptionSettings options;
-    options.Load(registry.Root());
+    options.Load(registry.Root(), true);
     options.Save(registry.Root());
     EXPECT_TRUE(ScreenSaverActive()) << "a save gives the screen saver back";
     EXPECT_FALSE(options.noSaver);
