@@ -5,6 +5,7 @@ add_link_options(${TESSEL_SANITIZE})
 
 add_library(tessel_portable STATIC ${TESSEL_PORTABLE_SOURCES})
 target_include_directories(tessel_portable PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(tessel_portable PUBLIC tessel_jpeg)
 tessel_warnings(tessel_portable)
 
 # Every include points down the layers (tools/check-layers holds their order).
