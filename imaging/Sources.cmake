@@ -7,6 +7,7 @@ set(TESSEL_IMAGING_PORTABLE
   PreviewLayout.cpp
   Orientation.cpp
   ExifOrientation.cpp
+  JpegDecode.c
 )
 set(TESSEL_IMAGING_WIN32
   ImageType.cpp

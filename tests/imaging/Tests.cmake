@@ -10,6 +10,7 @@ list(APPEND TESSEL_PORTABLE_TESTS
   imaging/BitmapLayoutTest.cpp
   imaging/CanvasTest.cpp
   imaging/DesktopFitTest.cpp
+  imaging/JpegDecodeTest.cpp
   imaging/OrientationTest.cpp
   imaging/PreviewLayoutTest.cpp
   imaging/ReferenceFill.cpp
