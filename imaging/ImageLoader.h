@@ -19,7 +19,7 @@ struct MonitorPicture {
 
 class CImageLoader {
 public:
-    // plugins: the loaded plug-ins, for files that are not jpg, bmp or gif; null for none.
+    // plugins: the loaded plug-ins, for files that are not jpg, jpeg, bmp or gif; null for none.
     explicit CImageLoader(CSpiManager* plugins) noexcept : plugins_(plugins) {}
     CImageLoader(const CImageLoader&) = delete;
     CImageLoader& operator=(const CImageLoader&) = delete;

@@ -1,5 +1,5 @@
 #pragma once
-// COleWallpaperMaker: a jpg, bmp or gif picture decoded by the OLE picture service.
+// COleWallpaperMaker: a bmp or gif picture decoded by the OLE picture service.
 #include "imaging/WallpaperMaker.h"
 #include "win32/ComPtr.h"
 

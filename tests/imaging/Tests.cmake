@@ -20,6 +20,7 @@ if(WIN32)
     imaging/BitmapFileTest.cpp
     imaging/ImageLoaderTest.cpp
     imaging/ImagingTestUtil.cpp
+    imaging/JpegWallpaperMakerTest.cpp
     imaging/OleWallpaperMakerTest.cpp
     imaging/ReferenceFill.cpp
     imaging/WallpaperMakerTest.cpp
