@@ -104,38 +104,6 @@ TEST(TurnView, ShowsEachOrientationAsTheTagMeans)
     }
 }
 
-// The stored part StoredWindow names, viewed alone inside the whole picture's rows, shows
-// exactly the window of the whole.
-TEST(StoredWindow, ItsPartAloneShowsTheWindow)
-{
-    const std::int32_t width = 13;
-    const std::int32_t height = 7;
-    const std::vector<std::uint8_t> src = Distinct(width, height);
-    const std::ptrdiff_t stride = *RowBytes(width, 24);
-    for (int orientation = 1; orientation <= 8; ++orientation) {
-        const TurnedView view = TurnView(orientation, width, height);
-        for (const PixelWindow& window : {PixelWindow{0, 0, view.width, view.height},
-                                          PixelWindow{1, 2, 3, 4}, PixelWindow{0, 5, 2, 1},
-                                          PixelWindow{view.width - 1, 0, 1, view.height}}) {
-            SCOPED_TRACE(testing::Message() << "turn " << orientation << " window " << window.left
-                                            << "," << window.bottom);
-            const std::size_t outStride = *RowBytes(window.width, 24);
-            std::vector<std::uint8_t> expected(outStride * window.height);
-            CopyTurned(src.data(), view, window, expected.data(), outStride);
-            const PixelWindow part = StoredWindow(orientation, width, height, window);
-            ASSERT_GE(part.left, 0);
-            ASSERT_GE(part.bottom, 0);
-            ASSERT_LE(part.left + part.width, width);
-            ASSERT_LE(part.bottom + part.height, height);
-            const TurnedView alone = TurnView(orientation, part.width, part.height, stride);
-            std::vector<std::uint8_t> actual(expected.size());
-            CopyTurned(src.data() + part.bottom * stride + part.left * 3, alone,
-                       PixelWindow{0, 0, window.width, window.height}, actual.data(), outStride);
-            EXPECT_EQ(actual, expected);
-        }
-    }
-}
-
 TEST(BilinearFill, ThroughATurnEqualsTurningFirst)
 {
     const struct {

@@ -1,5 +1,7 @@
 #include "tests/support/TestJpeg.h"
 
+#include "portable/DibLayout.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -114,4 +116,29 @@ std::string EncodedJpeg(int width, int height, const JpegStyle& style,
     jpeg_destroy_compress(&info);
     std::free(out);
     return file;
+}
+
+std::uint32_t JpegRows::Pixel(std::uint32_t x, std::uint32_t y) const
+{
+    const std::uint8_t* p = &bytes[(height - 1 - y) * stride + x * 3];
+    return std::uint32_t{p[2]} << 16 | std::uint32_t{p[1]} << 8 | p[0];
+}
+
+JpegRows DecodedJpeg(const std::string& file, JpegPart part, std::size_t memoryLimit)
+{
+    const auto* data = reinterpret_cast<const std::uint8_t*>(file.data());
+    JpegSides sides;
+    if (part.width == 0 && JpegReadSides(data, file.size(), &sides)) {
+        part.width = sides.width[part.scale - 1];
+        part.height = sides.height[part.scale - 1];
+    }
+    JpegRows rows{part.width, part.height, static_cast<std::size_t>(DibStride(part.width, 24)), {}};
+    rows.bytes.resize(rows.stride * part.height + 1);
+    std::uint8_t* top = rows.bytes.data() + rows.stride * (part.height > 0 ? part.height - 1 : 0);
+    if (!JpegDecode(data, file.size(), &part, memoryLimit, top,
+                    -static_cast<std::ptrdiff_t>(rows.stride)))
+        rows.bytes.clear();
+    else
+        rows.bytes.pop_back();
+    return rows;
 }

@@ -1,7 +1,11 @@
 #pragma once
+#include "imaging/JpegDecode.h"
+
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 // How a generated JPEG stores its pixels.
 enum class JpegKind {
@@ -38,3 +42,17 @@ struct JpegStyle {
 // top) colour(x, y), 0xRRGGBB.
 std::string EncodedJpeg(int width, int height, const JpegStyle& style,
                         const std::function<std::uint32_t(int x, int y)>& colour);
+
+// Bottom-up 24-bit rows, as a DIB holds them.
+struct JpegRows {
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+    std::size_t stride = 0;
+    std::vector<std::uint8_t> bytes;  // empty when the decoding unit refused
+    // 0xRRGGBB at (x, y from the top).
+    std::uint32_t Pixel(std::uint32_t x, std::uint32_t y) const;
+};
+
+// part of file through the decoding unit, into rows of exactly its size; a part with no
+// width is the whole picture at part.scale.
+JpegRows DecodedJpeg(const std::string& file, JpegPart part, std::size_t memoryLimit = 64 << 20);
