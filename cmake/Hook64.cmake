@@ -3,7 +3,8 @@
 # once more with the x86_64 compiler (hook64/ in its build folder, TESSEL_HOOK64 on), builds
 # only the pair there (and the 64-bit stand-in shell its tests use) and copies it beside the
 # program.
-if(TESSEL_HOOK64)
+# A 64-bit build (for hosts that run no 32-bit code) builds the helper too, for its tests.
+if(TESSEL_HOOK64 OR CMAKE_SIZEOF_VOID_P EQUAL 8)
   add_subdirectory(hook64)
 elseif(CMAKE_SIZEOF_VOID_P EQUAL 4)
   include(ExternalProject)

@@ -18,15 +18,25 @@ public:
     void Start(COLORREF color);
     // Asks the helper to remove its hook and waits for it to end (ended at last).
     void Stop();
-    void SetTextColor(COLORREF color) const;
-    void Complusion() const;
+    void SetTextColor(COLORREF color);
+    void Complusion();
+    // Starts a helper again that ended while it should run (ended from outside, crashed);
+    // once a minute at most, so one that dies at once cannot spin. Costs one look at its
+    // process otherwise.
+    void Revive();
 
 private:
+    bool Runs() const;
+    void Launch();
     void Post(UINT message, WPARAM wParam) const;
 
     UniqueKernelHandle process_;
+    // Held while the helper is: a thread's id is not given out again while a handle to it
+    // is open, so posts can never reach a thread of another program.
+    UniqueKernelHandle thread_;
     DWORD threadId_ = 0;
+    COLORREF color_ = 0;
+    bool wanted_ = false;
+    bool revived_ = false;
+    DWORD revivedAt_ = 0;
 };
-
-// True when this is a 32-bit program on 64-bit Windows, whose shell the 32-bit hook misses.
-bool IsWow64Program();

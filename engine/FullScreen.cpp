@@ -28,7 +28,15 @@ bool ShellSaysFullScreen()
            state == kShellPresentation;
 }
 
-bool IsDesktopOrOurs(HWND window)
+// A screen saver covers its monitor without a caption too, but the rule is for what the user
+// watches: a slide show of pictures all night must not hold the changes back.
+bool ScreenSaverRuns()
+{
+    BOOL running = FALSE;
+    return SystemParametersInfoA(SPI_GETSCREENSAVERRUNNING, 0, &running, 0) && running;
+}
+
+bool IsDesktopOursOrSaver(HWND window)
 {
     // Wine hands out the desktop window itself when nothing else is in front.
     if (window == GetDesktopWindow() || window == GetShellWindow())
@@ -37,9 +45,10 @@ bool IsDesktopOrOurs(HWND window)
     GetWindowThreadProcessId(window, &process);
     if (process == GetCurrentProcessId())
         return true;
-    char name[16] = {};
+    char name[32] = {};
     GetClassNameA(window, name, sizeof name);
-    return std::strcmp(name, "Progman") == 0 || std::strcmp(name, "WorkerW") == 0;
+    return std::strcmp(name, "Progman") == 0 || std::strcmp(name, "WorkerW") == 0 ||
+           std::strcmp(name, "WindowsScreenSaverClass") == 0;
 }
 
 // A window with a caption is not full screen, even maximised over an auto-hidden taskbar.
@@ -62,8 +71,10 @@ bool CoversItsMonitor(HWND window)
 
 bool IsFullScreenProgramInFront()
 {
+    if (ScreenSaverRuns())
+        return false;
     const HWND front = GetForegroundWindow();
-    if (front != nullptr && !IsDesktopOrOurs(front) && CoversItsMonitor(front))
+    if (front != nullptr && !IsDesktopOursOrSaver(front) && CoversItsMonitor(front))
         return true;
     return ShellSaysFullScreen();
 }

@@ -2,10 +2,13 @@
 
 #include "engine/Choices.h"
 #include "engine/FullScreen.h"
+#include "engine/MonitorCanvas.h"
 #include "engine/ProcessWatcher.h"
+#include "hook/DesktopListView.h"
 #include "hook/tesselsub.h"
 #include "settings/RegistryKey.h"
 #include "settings/RegistryNames.h"
+#include "win32/Wow64.h"
 
 #include <algorithm>
 
@@ -44,6 +47,7 @@ void OptionSettings::SetDefaults()
 
 void OptionSettings::Load(const std::string& rootPath, bool withHelper)
 {
+    rootPath_ = rootPath;
     withHelper_ = withHelper && IsWow64Program();
     using namespace RegistryNames;
     const std::string optionPath = rootPath + kOptionKey;
@@ -140,6 +144,11 @@ void OptionSettings::SetStyle(std::int32_t value)
     const CRegistryKey desktop = CRegistryKey::OpenExisting(kDesktopPath);
     if (!desktop.IsOpen())
         return;
+    // A canvas keeps its own values until a single picture is set again.
+    if (CanvasShows(rootPath_)) {
+        style = value;
+        return;
+    }
     switch (static_cast<DesktopStyle>(value)) {
     case DesktopStyle::Centre:
         desktop.WriteString(kTileWallpaper, "0");
@@ -186,16 +195,31 @@ void OptionSettings::SetSeeThrough(bool value)
     ForceCaptionColors();
 }
 
-void OptionSettings::ForceCaptionColors() const
+void OptionSettings::ForceCaptionColors()
 {
+    // The desktop may be new (a restarted shell), or was missing when the hook was wanted.
+    if (seeThrough)
+        RegisterHook();
     complusion();
     helper_.Complusion();
 }
 
+void OptionSettings::KeepCaptionHelper()
+{
+    helper_.Revive();
+}
+
 void OptionSettings::RegisterHook()
 {
-    if (!hookRegistered_)
+    // A 32-bit hook on a 64-bit desktop could only run on this program's own thread, and
+    // would stall the shell while this program decodes: the 64-bit helper serves it.
+    const bool ownHookServes = !IsWow64Program() || !Is64BitProcess(DesktopProcessId());
+    if (ownHookServes && !hookRegistered_) {
         hookRegistered_ = register_hook() != 0;
+    } else if (!ownHookServes && hookRegistered_) {
+        unregister_hook();
+        hookRegistered_ = false;
+    }
     if (withHelper_)
         helper_.Start(textColor);
 }

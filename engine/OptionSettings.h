@@ -33,7 +33,9 @@ public:
 
     void SetNoSaver(bool value);
     // Writes the desktop's layout values for a DesktopStyle (0 centred, 1 tiled, 2
-    // stretched); any other style writes nothing but is stored. Nothing is stored when the desktop key is missing.
+    // stretched); any other style writes nothing but is stored. While a canvas of every
+    // monitor shows, the style is stored and its values wait for the next single picture.
+    // Nothing is stored when the desktop key is missing.
     void SetStyle(std::int32_t value);
     void GetProcesses(std::vector<std::string>& names) const;
     void SetProcesses(const std::vector<std::string>& names);
@@ -41,8 +43,11 @@ public:
     void SetTextColor(COLORREF color);
     // Registers or unregisters the caption hook on a change; forces the colours always.
     void SetSeeThrough(bool value);
-    // complusion: the caption colours onto the desktop now, while the hook is installed.
-    void ForceCaptionColors() const;
+    // complusion: the caption colours onto the desktop now, while the hook is installed;
+    // with transparency on, the hook is first set where the desktop now is.
+    void ForceCaptionColors();
+    // The 64-bit caption helper started again if it ended while wanted (see CCaptionHelper).
+    void KeepCaptionHelper();
 
     bool noSaver = false;
     std::int32_t style = 0;
@@ -67,6 +72,7 @@ private:
     void RegisterHook();
     void UnregisterHook();
 
+    std::string rootPath_;
     // Set once Save has turned the screen saver back on for a user who keeps it off, so
     // later saves (end of logon, then exit) still store "NoSaver" 1.
     bool noSaverGivenBack_ = false;

@@ -62,9 +62,9 @@ void CWallpaperChanger::Save()
         hotkeys.Save(rootPath_);
         runQuit.Save(rootPath_);
         spi.Save(rootPath_);
-        // The option page writes the style's values whatever shows; the next logon shows
-        // the wallpaper by the values stored now.
-        if (canvasShown_)
+        // The next logon shows the wallpaper by the values stored now, whoever wrote
+        // them since.
+        if (CanvasShows(rootPath_))
             WriteCanvasLayout();
         // After everything is written: a position the quit action moves is not saved.
         PerformStartQuitAction(runQuit.quitOption, runQuit.quitPath);
@@ -73,6 +73,7 @@ void CWallpaperChanger::Save()
 
 void CWallpaperChanger::Tick()
 {
+    options.KeepCaptionHelper();
     if (!options.IsAutoChangeAllowed())
         return;
     // A stored count may already be the largest there is: hold it there, never wrap.
@@ -171,7 +172,7 @@ void CWallpaperChanger::SetWallpaperFiles(const std::vector<std::string>& paths,
         failure.ShowMessage();
         return;
     }
-    ShowLayout(canvas);
+    ShowLayout(canvas ? target : std::string());
     SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, target.data(), UpdateFlags());
     if (options.notifyAll)
         options.ForceCaptionColors();
@@ -192,14 +193,14 @@ std::int32_t CWallpaperChanger::PictureCount(const MonitorLayout& layout)
     return layout.monitors.empty() ? 1 : static_cast<std::int32_t>(layout.monitors.size());
 }
 
-void CWallpaperChanger::ShowLayout(bool canvas)
+void CWallpaperChanger::ShowLayout(const std::string& canvas)
 {
-    if (canvas) {
+    if (!canvas.empty()) {
         WriteCanvasLayout();
-        canvasShown_ = true;
-    } else if (canvasShown_) {
+        RememberCanvas(rootPath_, canvas);
+    } else if (CanvasRemembered(rootPath_)) {
+        RememberCanvas(rootPath_, "");
         options.SetStyle(options.style);
-        canvasShown_ = false;
     }
 }
 

@@ -73,14 +73,12 @@ private:
     static std::int32_t PictureCount(const MonitorLayout& layout);
     // One path per monitor of layout, or one path without monitors; none or "" clears.
     void SetWallpaperFiles(const std::vector<std::string>& paths, const MonitorLayout& layout);
-    // The desktop values for what was just composed: the canvas's, or the user's style again
-    // once a canvas no longer shows.
-    void ShowLayout(bool canvas);
+    // The desktop values for what was just composed: the canvas's (canvas names its file),
+    // or the user's style again once a canvas no longer shows.
+    void ShowLayout(const std::string& canvas);
     void PerformStartQuitAction(std::int32_t option, const std::string& path);
 
     const std::string rootPath_;
     HWND hwnd_ = nullptr;
     std::int32_t elapsedMinutes_ = 0;
-    // The desktop values are the canvas's, not those of the user's style.
-    bool canvasShown_ = false;
 };

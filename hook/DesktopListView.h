@@ -20,3 +20,13 @@ static inline HWND FindDesktopListView(void)
     }
     return listView;
 }
+
+// The process that shows the desktop's list view; 0 when there is none.
+static inline DWORD DesktopProcessId(void)
+{
+    DWORD id = 0;
+    HWND listView = FindDesktopListView();
+    if (listView != NULL)
+        GetWindowThreadProcessId(listView, &id);
+    return id;
+}

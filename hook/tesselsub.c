@@ -1,6 +1,7 @@
 // Caption colour hook: keeps the desktop icon captions without a background box and in
-// the chosen colour. The library is mapped into every process the hook reaches, so it
-// runs without the C runtime, allocates nothing and never blocks beyond window look-ups.
+// the chosen colour. The hook is set for the one thread that owns the desktop's list view,
+// so the system maps the library into the shell alone; there it runs without the C
+// runtime, allocates nothing and never blocks beyond window look-ups.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -20,6 +21,10 @@ static struct SharedState shared __attribute__((section("TSL_HOOK"), shared)) = 
 };
 
 static HINSTANCE instance;
+// In the process that set the hook: that hook, and the thread it was set for. A restarted
+// shell's list view lives on another thread, which only this process can hook again.
+static HHOOK ownHook;
+static DWORD hookedThread;
 
 static BOOL HasClass(HWND window, const char* name)
 {
@@ -79,6 +84,27 @@ LRESULT CALLBACK hook_proc(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(shared.hook, code, wParam, lParam);
 }
 
+// Sets a hook on the list view's thread and makes it the shared one if that still is
+// `expected`, removing the one it replaces; otherwise the shared hook stays as it is.
+static void HookThreadOf(HWND listView, HHOOK expected)
+{
+    const DWORD thread = GetWindowThreadProcessId(listView, NULL);
+    HHOOK hook = thread != 0 ? SetWindowsHookExA(WH_CALLWNDPROC, hook_proc, instance, thread)
+                             : NULL;
+    if (hook == NULL)
+        return;
+    // Another copy of the program may have set one meanwhile: keep only one.
+    if (InterlockedCompareExchangePointer((PVOID volatile*)&shared.hook, hook, expected)
+        != expected) {
+        UnhookWindowsHookEx(hook);
+        return;
+    }
+    if (expected != NULL)
+        UnhookWindowsHookEx(expected);
+    ownHook = hook;
+    hookedThread = thread;
+}
+
 int WINAPI complusion(void)
 {
     if (shared.hook == NULL)
@@ -86,6 +112,8 @@ int WINAPI complusion(void)
     HWND listView = CurrentListView();
     if (listView == NULL)
         return 0;
+    if (ownHook == shared.hook && GetWindowThreadProcessId(listView, NULL) != hookedThread)
+        HookThreadOf(listView, ownHook);
     ApplyCaptionColors(listView);
     return InvalidateRect(listView, NULL, TRUE);
 }
@@ -93,12 +121,9 @@ int WINAPI complusion(void)
 int WINAPI register_hook(void)
 {
     if (shared.hook == NULL) {
-        HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, hook_proc, instance, 0);
-        // Another copy of the program may have installed one meanwhile: keep only one.
-        if (hook != NULL
-            && InterlockedCompareExchangePointer((PVOID volatile*)&shared.hook, hook, NULL)
-                   != NULL)
-            UnhookWindowsHookEx(hook);
+        HWND listView = CurrentListView();
+        if (listView != NULL)
+            HookThreadOf(listView, NULL);
         complusion();
         if (shared.hook == NULL)
             return 0;
@@ -122,6 +147,8 @@ int WINAPI unregister_hook(void)
         return 1;
     const BOOL removed = UnhookWindowsHookEx(shared.hook);
     if (removed) {
+        if (ownHook == shared.hook)
+            ownHook = NULL;
         shared.hook = NULL;
         OutputDebugStringA("Unregister Hook\n");
     }

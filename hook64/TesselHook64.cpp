@@ -5,6 +5,7 @@
 #include "hook/Hook64Protocol.h"
 #include "hook/tesselsub.h"
 #include "win32/UniqueHandle.h"
+#include "win32/Wow64.h"
 
 #include <charconv>
 #include <cstring>
@@ -22,21 +23,9 @@ bool ParseArguments(const char* line, DWORD& programId, COLORREF& color)
     return colour.ec == std::errc() && colour.ptr == end;
 }
 
-// Whether the desktop belongs to a 64-bit process; one that cannot be asked counts as one.
-bool DesktopIs64Bit()
-{
-    const HWND listView = FindDesktopListView();
-    DWORD shellId = 0;
-    if (listView == nullptr || GetWindowThreadProcessId(listView, &shellId) == 0)
-        return false;
-    const UniqueKernelHandle shell(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, shellId));
-    BOOL wow64 = FALSE;
-    return !shell || !IsWow64Process(shell.get(), &wow64) || !wow64;
-}
-
 // The hook is held only while the desktop is a 64-bit process's: a 32-bit shell is served
-// by the program's own library, and a 64-bit hook would reach into every 32-bit process
-// for nothing (under Wine it even ends their hook chain, so the 32-bit hook never ran).
+// by the program's own library, whose hook a 64-bit one on the same thread would only
+// duplicate.
 class CHookHold {
 public:
     CHookHold(const CHookHold&) = delete;
@@ -51,7 +40,7 @@ public:
     // Registers or unregisters as the desktop now asks; the shell may have restarted.
     void Follow()
     {
-        const bool wanted = DesktopIs64Bit();
+        const bool wanted = Is64BitProcess(DesktopProcessId());
         if (wanted && !registered_)
             registered_ = register_hook() != 0;
         else if (!wanted && registered_)

@@ -1,38 +1,49 @@
 #include "imaging/ExifOrientation.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
 constexpr std::uint16_t kOrientationTag = 0x0112;
 constexpr std::uint16_t kShortType = 3;
+// A first directory with more entries than this is damaged (real ones hold a few dozen);
+// it keeps a hostile count from asking for more than 12 * 4096 bytes.
+constexpr std::size_t kMostEntries = 4096;
 
-// A TIFF structure (the file itself, or the block after "Exif\0\0"): IFD0's orientation
-// entry. Every offset is checked against the block; no offset is followed twice.
-int TiffOrientation(const std::uint8_t* block, std::size_t size) noexcept
+// A TIFF structure (a TIFF file, or the block after "Exif\0\0"), read through read(offset,
+// into, size), which is true only when all size bytes at offset lie inside it: IFD0's
+// orientation entry. No offset is followed twice.
+template <typename Read>
+int TiffOrientation(const Read& read)
 {
-    if (size < 8)
+    std::uint8_t header[8];
+    if (!read(0, header, sizeof header))
         return 1;
-    const bool little = block[0] == 'I' && block[1] == 'I';
-    if (!little && !(block[0] == 'M' && block[1] == 'M'))
+    const bool little = header[0] == 'I' && header[1] == 'I';
+    if (!little && !(header[0] == 'M' && header[1] == 'M'))
         return 1;
-    auto u16 = [&](std::size_t at) -> std::uint32_t {
-        return little ? block[at] | (block[at + 1] << 8) : (block[at] << 8) | block[at + 1];
+    auto u16 = [little](const std::uint8_t* at) -> std::uint32_t {
+        return little ? at[0] | (at[1] << 8) : (at[0] << 8) | at[1];
     };
-    auto u32 = [&](std::size_t at) -> std::uint32_t {
+    auto u32 = [&](const std::uint8_t* at) -> std::uint32_t {
         return little ? u16(at) | (u16(at + 2) << 16) : (u16(at) << 16) | u16(at + 2);
     };
-    if (u16(2) != 42)
+    if (u16(header + 2) != 42)
         return 1;
-    const std::uint32_t ifd = u32(4);
-    if (ifd > size - 2)
+    const std::uint64_t ifd = u32(header + 4);
+    std::uint8_t count[2];
+    if (!read(ifd, count, sizeof count))
         return 1;
-    // A directory larger than the block is damaged, whatever it holds.
-    const std::size_t entries = u16(ifd);
-    if (entries > (size - ifd - 2) / 12)
+    const std::size_t entries = u16(count);
+    if (entries > kMostEntries)
+        return 1;
+    // A directory running past the end is damaged, whatever it holds.
+    std::vector<std::uint8_t> directory(12 * entries);
+    if (!read(ifd + 2, directory.data(), directory.size()))
         return 1;
     for (std::size_t i = 0; i < entries; ++i) {
-        const std::size_t entry = ifd + 2 + 12 * i;
+        const std::uint8_t* entry = directory.data() + 12 * i;
         if (u16(entry) != kOrientationTag)
             continue;
         if (u16(entry + 2) != kShortType || u32(entry + 4) != 1)
@@ -43,7 +54,17 @@ int TiffOrientation(const std::uint8_t* block, std::size_t size) noexcept
     return 1;
 }
 
-int JpegOrientation(const std::uint8_t* file, std::size_t size) noexcept
+int TiffBlockOrientation(const std::uint8_t* block, std::size_t size)
+{
+    return TiffOrientation([block, size](std::uint64_t at, std::uint8_t* into, std::size_t bytes) {
+        if (at > size || bytes > size - at)
+            return false;
+        std::copy_n(block + at, bytes, into);
+        return true;
+    });
+}
+
+int JpegOrientation(const std::uint8_t* file, std::size_t size)
 {
     static constexpr std::uint8_t kExif[] = {'E', 'x', 'i', 'f', 0, 0};
     std::size_t at = 2;
@@ -67,21 +88,41 @@ int JpegOrientation(const std::uint8_t* file, std::size_t size) noexcept
         const std::size_t end = std::min(at + 2 + length, size);
         if (marker == 0xE1 && end >= data + sizeof kExif &&
             std::equal(kExif, kExif + sizeof kExif, file + data))
-            return TiffOrientation(file + data + sizeof kExif, end - data - sizeof kExif);
+            return TiffBlockOrientation(file + data + sizeof kExif, end - data - sizeof kExif);
         at += 2 + length;
     }
     return 1;
 }
 
+bool IsTiff(const std::uint8_t* head, std::size_t size)
+{
+    return size >= 4 && ((head[0] == 'I' && head[1] == 'I' && head[2] == 42 && head[3] == 0) ||
+                         (head[0] == 'M' && head[1] == 'M' && head[2] == 0 && head[3] == 42));
+}
+
 }  // namespace
 
-int PictureOrientation(const std::uint8_t* head, std::size_t size) noexcept
+int FileOrientation(const ReadFileBytes& read)
 {
-    size = std::min(size, kOrientationHeadBytes);
-    if (size >= 2 && head[0] == 0xFF && head[1] == 0xD8)
-        return JpegOrientation(head, size);
-    if (size >= 4 && ((head[0] == 'I' && head[1] == 'I' && head[2] == 42 && head[3] == 0) ||
-                      (head[0] == 'M' && head[1] == 'M' && head[2] == 0 && head[3] == 42)))
-        return TiffOrientation(head, size);
-    return 1;
+    std::vector<std::uint8_t> head(kOrientationHeadBytes);
+    head.resize(read(0, head.data(), head.size()));
+    if (head.size() >= 2 && head[0] == 0xFF && head[1] == 0xD8)
+        return JpegOrientation(head.data(), head.size());
+    if (!IsTiff(head.data(), head.size()))
+        return 1;
+    // Writers often put the directory after the pixels, far past the head.
+    return TiffOrientation([&read](std::uint64_t at, std::uint8_t* into, std::size_t bytes) {
+        return read(at, into, bytes) == bytes;
+    });
+}
+
+int PictureOrientation(const std::uint8_t* file, std::size_t size)
+{
+    return FileOrientation([file, size](std::uint64_t at, std::uint8_t* into, std::size_t bytes) {
+        if (at >= size)
+            return std::size_t{0};
+        const std::size_t count = std::min<std::uint64_t>(bytes, size - at);
+        std::copy_n(file + at, count, into);
+        return count;
+    });
 }

@@ -15,17 +15,32 @@
 
 namespace {
 
+// Up to size bytes at offset (SetFilePointer, which Windows 98 has too); 0 on a failure.
+std::size_t ReadAt(HANDLE file, std::uint64_t offset, std::uint8_t* into, std::size_t size)
+{
+    LONG high = static_cast<LONG>(offset >> 32);
+    SetLastError(NO_ERROR);
+    DWORD read = 0;
+    if (size > MAXDWORD ||
+        (SetFilePointer(file, static_cast<LONG>(offset), &high, FILE_BEGIN) ==
+             INVALID_SET_FILE_POINTER &&
+         GetLastError() != NO_ERROR) ||
+        !ReadFile(file, into, static_cast<DWORD>(size), &read, nullptr))
+        return 0;
+    return read;
+}
+
 // The orientation stored in the file, whichever decoder made the pixels: none of ours turns
 // them. A file that cannot be read again shows as stored.
-int FileOrientation(const std::string& path)
+int StoredOrientation(const std::string& path)
 {
     const UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                       OPEN_EXISTING, 0, nullptr));
-    std::vector<std::uint8_t> head(kOrientationHeadBytes);
-    DWORD read = 0;
-    if (!file || !ReadFile(file.get(), head.data(), static_cast<DWORD>(head.size()), &read, nullptr))
+    if (!file)
         return 1;
-    return PictureOrientation(head.data(), read);
+    return FileOrientation([&file](std::uint64_t offset, std::uint8_t* into, std::size_t size) {
+        return ReadAt(file.get(), offset, into, size);
+    });
 }
 
 }  // namespace
@@ -44,7 +59,7 @@ void CImageLoader::Load(const std::string& path)
             throw CWallpaperMaker::CWallpaperException("サポートしていないフォーマットです");
         maker = std::make_unique<CSpiWallpaperMaker>(path, *plugins_);
     }
-    maker->SetOrientation(FileOrientation(path));
+    maker->SetOrientation(StoredOrientation(path));
     maker_ = std::move(maker);
 }
 

@@ -32,6 +32,10 @@ inline constexpr char kFullScreen[] = "FullScreen";  // this and the two below a
 inline constexpr char kFill[] = "Fill";
 inline constexpr char kPerMonitor[] = "PerMonitor";
 
+// What the desktop shows, as this program left it (not a setting: written as it changes).
+inline constexpr char kShowingKey[] = "\\Showing";
+inline constexpr char kCanvas[] = "Canvas";  // the canvas file while one shows, else ""
+
 inline constexpr char kHotkeyKey[] = "\\Hotkey";
 // Hotkey values in action order: change, next, previous, random, saver, pause, escape.
 inline constexpr const char* kHotkeyNames[7] = {

@@ -143,19 +143,26 @@ TEST_F(MonitorTest, WalksGiveEachMonitorItsOwnFile)
     }
 }
 
-// The option page writes the style's desktop values whatever shows: at the end of the
-// session the canvas's are stored again, so the next logon shows the canvas as it was.
+// The next logon lays the wallpaper out by the values stored at the end of this one, also
+// after a session that changed nothing while an earlier one's canvas still shows.
 TEST_F(MonitorTest, EndOfSessionStoresTheCanvasValuesOverTheStyles)
 {
     WriteInt32(RN::kHotkeyKey, "Escape", 0x077B);  // Ctrl+Alt+Shift+F12, held once loaded
-    TesselRun run("");
-    ASSERT_NE(run.MainWindow(), nullptr);
-    ASSERT_TRUE(run.WaitForHotkey(MOD_CONTROL | MOD_ALT | MOD_SHIFT, VK_F12));
-    run.Send(WM_COMMAND, IDM_NEXT);
-    const std::string canvas = DesktopValue(RN::kTileWallpaper);
-    SHSetValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", RN::kTileWallpaper, REG_SZ, "2", 2);
-    run.Send(WM_ENDSESSION, TRUE);
-    EXPECT_EQ(DesktopValue(RN::kTileWallpaper), canvas);
-    run.Send(WM_COMMAND, IDM_EXIT);
-    EXPECT_EQ(run.Wait(), 0);
+    std::string canvas;
+    for (const bool change : {true, false}) {
+        SCOPED_TRACE(change ? "a session with a change" : "the next, without one");
+        TesselRun run("");
+        ASSERT_NE(run.MainWindow(), nullptr);
+        ASSERT_TRUE(run.WaitForHotkey(MOD_CONTROL | MOD_ALT | MOD_SHIFT, VK_F12));
+        if (change) {
+            run.Send(WM_COMMAND, IDM_NEXT);
+            canvas = DesktopValue(RN::kWallpaperStyle) + DesktopValue(RN::kTileWallpaper);
+        }
+        EXPECT_EQ(DesktopValue(RN::kWallpaperStyle) + DesktopValue(RN::kTileWallpaper), canvas);
+        SHSetValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", RN::kTileWallpaper, REG_SZ, "2", 2);
+        run.Send(WM_ENDSESSION, TRUE);
+        EXPECT_EQ(DesktopValue(RN::kWallpaperStyle) + DesktopValue(RN::kTileWallpaper), canvas);
+        run.Send(WM_COMMAND, IDM_EXIT);
+        EXPECT_EQ(run.Wait(), 0);
+    }
 }

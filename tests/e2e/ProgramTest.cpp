@@ -298,11 +298,11 @@ TEST_F(ProgramTest, TimerMinutesChangeOnTheIntervalAndSurviveARestart)
 }
 
 // A window of this test program in front of the resident one: full screen without a
-// caption, or maximised with one.
+// caption, or maximised with one; of a class of the system's, or a screen saver's.
 class FrontWindow {
 public:
-    explicit FrontWindow(bool caption)
-        : window_(CreateWindowExA(0, "STATIC", "front",
+    explicit FrontWindow(bool caption, const char* windowClass = "STATIC")
+        : window_(CreateWindowExA(0, windowClass, "front",
                                   caption ? WS_OVERLAPPEDWINDOW : WS_POPUP, 0, 0,
                                   GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
                                   nullptr, nullptr, GetModuleHandleA(nullptr), nullptr))
@@ -319,9 +319,14 @@ private:
 };
 
 // Minutes under a full-screen program are neither changed nor counted; under a maximised
-// window with a caption, or with the option off, they are.
+// window with a caption, a screen saver, or with the option off, they are.
 TEST_F(ProgramTest, AutomaticChangeWaitsWhileAFullScreenProgramIsInFront)
 {
+    WNDCLASSA saverClass = {};
+    saverClass.lpfnWndProc = DefWindowProcA;
+    saverClass.hInstance = GetModuleHandleA(nullptr);
+    saverClass.lpszClassName = "WindowsScreenSaverClass";
+    RegisterClassA(&saverClass);
     RegisterPictures();
     WriteInt32(RN::kOptionKey, RN::kInterval, 2);
     for (const bool option : {true, false}) {
@@ -348,6 +353,10 @@ TEST_F(ProgramTest, AutomaticChangeWaitsWhileAFullScreenProgramIsInFront)
         {
             const FrontWindow maximised(true);
             EXPECT_TRUE(minutes(2));
+        }
+        {
+            const FrontWindow saver(false, saverClass.lpszClassName);
+            EXPECT_TRUE(minutes(2)) << "a screen saver";
         }
         run.Send(WM_COMMAND, IDM_EXIT);
         EXPECT_EQ(run.Wait(), 0);

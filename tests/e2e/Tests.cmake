@@ -33,11 +33,16 @@ if(WIN32)
   add_dependencies(monitor_tests Tessel)
   set_tests_properties(monitor_tests PROPERTIES LABELS monitors)
 endif()
-# Needs 64-bit Windows: tools/wine-tests runs it in Wine's 64-bit prefix (label wow64).
-if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
+# Needs 64-bit Windows: the 32-bit build's runs in Wine's 64-bit prefix (label wow64, see
+# tools/wine-tests); the 64-bit build's, where 32-bit code does not run, with the others.
+if(WIN32)
   tessel_test(caption_shell_tests e2e/TesselRun.cpp e2e/StoredValues.cpp
     e2e/CaptionShellTest.cpp hook/DesktopWindows.cpp)
   target_link_libraries(caption_shell_tests PRIVATE comctl32)
-  add_dependencies(caption_shell_tests Tessel shell_stand_in hook64)
-  set_tests_properties(caption_shell_tests PROPERTIES LABELS wow64)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    add_dependencies(caption_shell_tests Tessel shell_stand_in hook64)
+    set_tests_properties(caption_shell_tests PROPERTIES LABELS wow64)
+  else()
+    add_dependencies(caption_shell_tests Tessel shell_stand_in TesselHook64)
+  endif()
 endif()

@@ -140,6 +140,11 @@ TEST_F(OptionSettingsTest, NewKeyGetsTheDefaultsWrittenAtOnce)
         EXPECT_EQ(DesktopValue(kTileWallpaper), "0");
         EXPECT_EQ(DesktopValue(kWallpaperStyle), "0");
         EXPECT_EQ(hook->textColor, 0x00FFFFFFu);
+        // At logon the program may start before the shell: the hook is set on the desktop's
+        // thread once there is one (the shell's "TaskbarCreated" forces the colours).
+        EXPECT_EQ(hook->count, registrations) << "no desktop, nothing to hook";
+        const DesktopWindows desktop;
+        options.ForceCaptionColors();
         EXPECT_EQ(hook->count, registrations + 1) << "captions see-through: registered";
         EXPECT_NE(hook->hook, nullptr);
     }

@@ -1,4 +1,4 @@
-// libFuzzer target: any bytes as a file's head through PictureOrientation, in an allocation
+// libFuzzer target: any bytes as a whole file through PictureOrientation, in an allocation
 // of exactly their size. The answer is always an orientation, never a read past the bytes.
 #include "imaging/ExifOrientation.h"
 #include "tests/fuzz/FuzzCheck.h"

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -21,10 +22,9 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
             SetCaptionColors(desktop->ListView(), {CLR_DEFAULT, CLR_DEFAULT});
             RedrawWindow(desktop->ListView(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
             return static_cast<LRESULT>(GetCaptionColors(desktop->ListView()).text);
-        case ShellStandIn::kRestart:
-            desktop->ReplaceListView();
-            PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
-            return reinterpret_cast<LRESULT>(desktop->ListView());
+        case ShellStandIn::kHasHookLibrary:
+            return GetModuleHandleA("tesselsub.dll") != nullptr ||
+                   GetModuleHandleA("tesselsub64.dll") != nullptr;
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;
@@ -38,15 +38,19 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 
 int main(int argc, char** argv)
 {
-    const bool worker = argc == 2 && std::strcmp(argv[1], "workerw") == 0;
-    DesktopWindows desktop(worker ? DesktopParent::WorkerW : DesktopParent::Progman);
-    ShowWindow(desktop.Top(), SW_SHOWNOACTIVATE);
+    const char* mode = argc == 2 ? argv[1] : "progman";
+    std::unique_ptr<DesktopWindows> desktop;
+    if (std::strcmp(mode, "plain") != 0) {
+        desktop = std::make_unique<DesktopWindows>(
+            std::strcmp(mode, "workerw") == 0 ? DesktopParent::WorkerW : DesktopParent::Progman);
+        ShowWindow(desktop->Top(), SW_SHOWNOACTIVATE);
+    }
     WNDCLASSA windowClass = {};
     windowClass.lpfnWndProc = ControlProc;
     windowClass.lpszClassName = ShellStandIn::kControlClass;
     RegisterClassA(&windowClass);
-    CreateWindowExA(0, ShellStandIn::kControlClass, nullptr, 0, 0, 0, 0, 0, nullptr, nullptr,
-                    nullptr, &desktop);
+    CreateWindowExA(0, ShellStandIn::kControlClass, mode, 0, 0, 0, 0, 0, nullptr, nullptr,
+                    nullptr, desktop.get());
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0)
         DispatchMessageA(&message);

@@ -1,7 +1,8 @@
 #pragma once
-// ShellStandIn32.exe and ShellStandIn64.exe stand in for a shell of either bitness: the
-// desktop of DesktopWindows (argument "progman" or "workerw"), shown, and a hidden window of
-// this class that answers these messages.
+// ShellStandIn32.exe and ShellStandIn64.exe stand in for a shell of either bitness (argument
+// "progman" or "workerw": the desktop of DesktopWindows, shown), or for any other program
+// that pumps messages ("plain": no desktop). Each has a hidden window of this class, titled
+// by its argument, that answers these messages.
 #include <windows.h>
 
 namespace ShellStandIn {
@@ -10,8 +11,7 @@ inline constexpr char kControlClass[] = "TesselShellStandIn";
 // The list view's own colours back and a repaint, as the shell does; answers the text colour
 // right after the paint, which only a hook can have changed.
 inline constexpr UINT kResetAndRepaint = WM_APP + 1;
-// As a restarted shell: a new list view in place of the old, then "TaskbarCreated" posted to
-// every top-level window; answers the new list view.
-inline constexpr UINT kRestart = WM_APP + 2;
+// Whether a caption hook library (tesselsub.dll or tesselsub64.dll) is mapped here.
+inline constexpr UINT kHasHookLibrary = WM_APP + 2;
 
 }  // namespace ShellStandIn

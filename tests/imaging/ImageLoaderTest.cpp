@@ -5,6 +5,7 @@
 #include "imaging/SpiManager.h"
 #include "tests/support/ExifBlock.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestTiff.h"
 #include "tests/support/WholeFile.h"
 #include "win32/Directory.h"
 
@@ -189,4 +190,19 @@ TEST(ImageLoader, TaggedPhotosAreShownTurnedEverywhere)
             EXPECT_TRUE(ColourNear(canvas.Pixel(90, 80), row.bottomRight, 40));
         }
     }
+}
+
+// Writers built on the common TIFF library put the directory after the pixels, here far past
+// the first 64 KiB; its orientation still turns the picture.
+TEST(ImageLoader, ATiffDirectoryBehindItsPixelsIsRead)
+{
+    TempDir dir;
+    const std::unique_ptr<CSpiManager> plugins = LoadSpiManager(GetModuleDirectory() + "\\plugins");
+    CImageLoader loader(plugins.get());
+    const std::string path =
+        dir.File("late.tif", Tiff(300, 200, std::string(300 * 200 * 3, '\x40'), true, 6));
+    loader.MakeWallpaper(path, dir / "own.bmp");
+    const std::string own = ReadWholeFile(dir / "own.bmp");
+    EXPECT_EQ(BmpField32(own, 18), 200);
+    EXPECT_EQ(BmpField32(own, 22), 300);
 }

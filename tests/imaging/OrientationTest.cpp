@@ -47,6 +47,10 @@ TEST(PictureOrientation, ReadsTheTagAndTrustsNothingElse)
         EXPECT_EQ(OrientationOf(WithExif(kJpeg, OrientationTiff(value, true))), int(value));
     }
     EXPECT_EQ(OrientationOf(OrientationTiff(6)), 6) << "a TIFF file";
+    std::string late = OrientationTiff(6);
+    Put32(late, 4, 0x10008);
+    late.insert(8, std::string(0x10000, '\0'));
+    EXPECT_EQ(OrientationOf(late), 6) << "its directory behind 64 KiB of pixels";
 
     const std::string tiff = OrientationTiff(6);
     std::string wrongType = tiff;
@@ -59,6 +63,8 @@ TEST(PictureOrientation, ReadsTheTagAndTrustsNothingElse)
     Put32(outside, 4, 0xFFFFFFF0);
     std::string hugeCount = tiff;
     Put16(hugeCount, 8, 0xFFFF);
+    std::string pastTheEnd = tiff;
+    Put16(pastTheEnd, 8, 3);
     std::string cut = WithExif(kJpeg, tiff);
     cut.resize(cut.size() - kJpeg.size() + 2 - 8);  // the orientation entry half there
     const std::string beyondHead =
@@ -75,6 +81,8 @@ TEST(PictureOrientation, ReadsTheTagAndTrustsNothingElse)
         WithExif(kJpeg, selfPointing),
         WithExif(kJpeg, outside),
         WithExif(kJpeg, hugeCount),
+        outside,
+        pastTheEnd,
         cut,
         beyondHead,
         WithExif(kJpeg, tiff).insert(2, "\xFF\xE0\x00\x01"),  // a length shorter than itself

@@ -4,6 +4,7 @@
 #include "tests/support/Bytes.h"
 #include "tests/support/FailureText.h"
 #include "tests/support/TestPng.h"
+#include "tests/support/TestTiff.h"
 
 #include <gtest/gtest.h>
 
@@ -11,24 +12,6 @@
 #include <thread>
 
 namespace {
-
-// Uncompressed 8-bit RGB in one strip.
-std::string Tiff(std::uint16_t width, std::uint16_t height, const std::string& rgb)
-{
-    auto entry = [](std::uint16_t tag, std::uint16_t type, std::uint32_t value) {
-        return Le16(tag) + Le16(type) + Le32(1) + (type == 3 ? Le16(static_cast<std::uint16_t>(value)) + Le16(0) : Le32(value));
-    };
-    const std::uint32_t bitsAt = 8 + 2 + 10 * 12 + 4;
-    const std::uint32_t pixelsAt = bitsAt + 6;
-    std::string out = std::string("II*\0", 4) + Le32(8) + Le16(10);
-    out += entry(256, 3, width) + entry(257, 3, height);
-    out += Le16(258) + Le16(3) + Le32(3) + Le32(bitsAt);
-    out += entry(259, 3, 1) + entry(262, 3, 2) + entry(273, 4, pixelsAt) + entry(277, 3, 3)
-           + entry(278, 3, height) + entry(279, 4, static_cast<std::uint32_t>(rgb.size()))
-           + entry(284, 3, 1);
-    out += Le32(0) + Le16(8) + Le16(8) + Le16(8) + rgb;
-    return out;
-}
 
 // One 32-bit image; bgra: bottom-up rows.
 std::string Ico(std::uint8_t width, std::uint8_t height, const std::string& bgra)
