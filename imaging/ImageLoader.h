@@ -25,7 +25,8 @@ public:
     CImageLoader& operator=(const CImageLoader&) = delete;
 
     // Drops the picture held so far, then decodes path with the decoder its type calls
-    // for; after a failure the loader holds none.
+    // for; after a failure the loader holds none. A JPEG is only read here and its header
+    // checked: each job decodes it at the scale it needs, and may fail then.
     void Load(const std::string& path);
     void MakeWallpaper(const std::string& path, const std::string& outPath);
     void MakeFittedWallpaper(const std::string& path, const std::string& outPath,
