@@ -79,6 +79,8 @@ void CMainWindow::Create(HINSTANCE instance, const char* className, const char* 
     taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
 
     engine_->Load(hwnd_);
+    // The screen may have changed since the wallpaper was composed, the program not running.
+    screenWatch_ = std::make_unique<CScreenWatch>(hwnd_);
     loaded_ = true;
     UpdateTrayIcon();
 }
@@ -127,6 +129,7 @@ int CMainWindow::RunMessageLoop()
 
 void CMainWindow::Destroy()
 {
+    screenWatch_.reset();
     if (timerId_ != 0) {
         KillTimer(hwnd_, timerId_);
         timerId_ = 0;
@@ -183,7 +186,10 @@ LRESULT CMainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPA
         OnCommand(LOWORD(wParam));
         return 0;
     case WM_TIMER:
-        if (!busy_)
+        // A settings sheet may be changing what shows: the screen is followed after it.
+        if (wParam == kSettleTimerId && !busy_ && screenWatch_->Settled(wParam))
+            engine_->FollowScreen();
+        else if (wParam == kTimerId && !busy_)
             engine_->Tick();
         return 0;
     case WM_HOTKEY:
@@ -201,6 +207,8 @@ LRESULT CMainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPA
     default:
         break;
     }
+    if (screenWatch_ && screenWatch_->Notice(message, wParam))
+        return message == WM_POWERBROADCAST ? TRUE : 0;
     if (taskbarCreated_ != 0 && message == taskbarCreated_ && trayAdded_) {
         trayData_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
         trayData_.hIcon = engine_->options.noAutoChange ? iconPaused_.get() : iconRunning_.get();

@@ -1,9 +1,12 @@
 #pragma once
+#include "app/ScreenWatch.h"
 #include "engine/Choices.h"
 #include "win32/UniqueHandle.h"
 
 #include <shellapi.h>
 #include <windows.h>
+
+#include <memory>
 
 class CWallpaperChanger;
 
@@ -58,4 +61,5 @@ private:
     CWallpaperChanger* engine_;
     UINT_PTR timerId_ = 0;
     UINT taskbarCreated_ = 0;
+    std::unique_ptr<CScreenWatch> screenWatch_;
 };

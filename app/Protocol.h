@@ -20,5 +20,9 @@ inline constexpr UINT kTrayIconId = 4649;
 // The one-minute timer; each WM_TIMER is one minute of the automatic-change count.
 inline constexpr UINT_PTR kTimerId = 100;
 inline constexpr UINT kMinute = 60000;
+// Runs once the screen has been quiet this long after a change of it (a new mode, a monitor
+// plugged in or out), and once from the start: then the wallpaper follows the screen.
+inline constexpr UINT_PTR kSettleTimerId = 101;
+inline constexpr UINT kSettleTime = 2000;
 
 }  // namespace Protocol

@@ -5,4 +5,5 @@ set(TESSEL_APP_WIN32
   Arguments.cpp
   MainWindow.cpp
   OneShot.cpp
+  ScreenWatch.cpp
 )

@@ -17,14 +17,6 @@ bool DesktopSpans()
     return IsWindows8OrGreater();
 }
 
-std::string RememberedCanvas(const std::string& rootPath)
-{
-    std::string path;
-    CRegistryKey::OpenExisting(rootPath + RegistryNames::kShowingKey)
-        .ReadString(RegistryNames::kCanvas, path);
-    return path;
-}
-
 }  // namespace
 
 void MakeMonitorCanvas(CImageLoader& loader, const std::vector<std::string>& paths,
@@ -48,24 +40,4 @@ void WriteCanvasLayout()
     const bool span = DesktopSpans();
     desktop.WriteString(kTileWallpaper, span ? "0" : "1");
     desktop.WriteString(kWallpaperStyle, span ? "22" : "0");
-}
-
-void RememberCanvas(const std::string& rootPath, const std::string& canvasPath)
-{
-    CRegistryKey::CreateOrOpen(rootPath + RegistryNames::kShowingKey)
-        .WriteString(RegistryNames::kCanvas, canvasPath);
-}
-
-bool CanvasRemembered(const std::string& rootPath)
-{
-    return !RememberedCanvas(rootPath).empty();
-}
-
-bool CanvasShows(const std::string& rootPath)
-{
-    const std::string canvas = RememberedCanvas(rootPath);
-    char wallpaper[MAX_PATH] = {};
-    return !canvas.empty() &&
-           SystemParametersInfoA(SPI_GETDESKWALLPAPER, sizeof wallpaper, wallpaper, 0) &&
-           lstrcmpiA(wallpaper, canvas.c_str()) == 0;
 }

@@ -15,12 +15,3 @@ void MakeMonitorCanvas(CImageLoader& loader, const std::vector<std::string>& pat
 
 // The desktop values under which the system shows such a canvas over the virtual screen.
 void WriteCanvasLayout();
-
-// Remembered in the program's key, so that no later run writes the style's desktop values
-// while a canvas is still the wallpaper: the canvas file set as the wallpaper, or "" once a
-// single picture is set again.
-void RememberCanvas(const std::string& rootPath, const std::string& canvasPath);
-// Whether a canvas was remembered; and whether it still shows (the system's wallpaper is
-// that file, not one chosen since in the system's settings).
-bool CanvasRemembered(const std::string& rootPath);
-bool CanvasShows(const std::string& rootPath);

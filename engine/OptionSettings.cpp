@@ -2,8 +2,8 @@
 
 #include "engine/Choices.h"
 #include "engine/FullScreen.h"
-#include "engine/MonitorCanvas.h"
 #include "engine/ProcessWatcher.h"
+#include "engine/Showing.h"
 #include "hook/DesktopListView.h"
 #include "hook/tesselsub.h"
 #include "settings/RegistryKey.h"

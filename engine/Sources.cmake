@@ -12,5 +12,6 @@ set(TESSEL_ENGINE_WIN32
   OptionSettings.cpp
   ProcessWatcher.cpp
   RunQuitSettings.cpp
+  Showing.cpp
   WallpaperChanger.cpp
 )

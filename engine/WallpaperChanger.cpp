@@ -1,6 +1,7 @@
 #include "engine/WallpaperChanger.h"
 
 #include "engine/MonitorCanvas.h"
+#include "engine/Showing.h"
 #include "imaging/ImageLoader.h"
 #include "imaging/ImageType.h"
 #include "imaging/WallpaperMaker.h"
@@ -130,6 +131,7 @@ void CWallpaperChanger::ClearWallpaper()
 {
     char empty[] = "";
     SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, empty, UpdateFlags());
+    RememberShowing(rootPath_, {}, ReadMonitors());
 }
 
 void CWallpaperChanger::SetWallpaperFile(const std::string& path)
@@ -143,7 +145,7 @@ void CWallpaperChanger::SetWallpaperFile(const std::string& path)
 }
 
 void CWallpaperChanger::SetWallpaperFiles(const std::vector<std::string>& paths,
-                                          const MonitorLayout& layout)
+                                          const MonitorLayout& layout, bool quiet)
 {
     if (paths.empty() || paths.front().empty()) {
         ClearWallpaper();
@@ -169,23 +171,54 @@ void CWallpaperChanger::SetWallpaperFiles(const std::vector<std::string>& paths,
             loader.MakeWallpaper(paths.front(), target);
         }
     } catch (const CWallpaperMaker::CWallpaperException& failure) {
-        failure.ShowMessage();
+        if (!quiet)
+            failure.ShowMessage();
         return;
     }
     ShowLayout(canvas ? target : std::string());
     SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, target.data(), UpdateFlags());
+    RememberShowing(rootPath_, paths, canvas ? layout : ReadMonitors());
     if (options.notifyAll)
         options.ForceCaptionColors();
 }
 
 MonitorLayout CWallpaperChanger::PictureMonitors() const
 {
-    if (!options.perMonitor)
-        return {};
-    MonitorLayout layout = ReadMonitors();
-    if (layout.monitors.size() < 2)
-        layout.monitors.clear();
-    return layout;
+    return options.perMonitor ? PictureMonitorsOf(ReadMonitors()) : MonitorLayout{};
+}
+
+MonitorLayout CWallpaperChanger::PictureMonitorsOf(MonitorLayout screen) const
+{
+    if (!options.perMonitor || screen.monitors.size() < 2)
+        screen.monitors.clear();
+    return screen;
+}
+
+void CWallpaperChanger::FollowScreen()
+{
+    const Showing showing = ReadShowing(rootPath_);
+    if (showing.paths.empty() || showing.paths.front().empty())
+        return;
+    const MonitorLayout screen = ReadMonitors();
+    if (ScreenBytesOf(screen) == showing.screen)
+        return;
+    const MonitorLayout layout = PictureMonitorsOf(screen);
+    // An own-size picture on one screen is placed by the system itself.
+    if (!options.resize && layout.monitors.empty() && !CanvasRemembered(rootPath_))
+        return;
+    std::vector<std::string> paths = showing.paths;
+    const std::size_t count = static_cast<std::size_t>(PictureCount(layout));
+    if (paths.size() > count) {
+        paths.resize(count);
+    } else if (paths.size() < count) {
+        // A new monitor takes what a walk forward would give it; the position stays.
+        const std::size_t missing = count - paths.size();
+        std::vector<std::string> more =
+            FilesAfter(paths.back(), static_cast<std::int32_t>(missing));
+        more.resize(missing, paths.back());
+        paths.insert(paths.end(), more.begin(), more.end());
+    }
+    SetWallpaperFiles(paths, layout, true);
 }
 
 std::int32_t CWallpaperChanger::PictureCount(const MonitorLayout& layout)

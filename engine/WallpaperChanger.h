@@ -30,6 +30,12 @@ public:
     void Save();
     // One minute of the automatic-change count.
     void Tick();
+    // The resident run, once the screen has settled after a change of it: the files that
+    // show are composed again for the screen as it is now, if it differs from the one they
+    // were composed for and the wallpaper depends on it (fitted, filled, or a canvas of
+    // every monitor before or now). Not a change: nothing advances. A failure is not shown;
+    // the old wallpaper stays.
+    void FollowScreen();
 
     void ChangeWallpaper();
     void NextWallpaper();
@@ -70,9 +76,12 @@ private:
     // The monitors that take a picture each: none unless "PerMonitor" is on and there is
     // more than one.
     MonitorLayout PictureMonitors() const;
+    MonitorLayout PictureMonitorsOf(MonitorLayout screen) const;
     static std::int32_t PictureCount(const MonitorLayout& layout);
     // One path per monitor of layout, or one path without monitors; none or "" clears.
-    void SetWallpaperFiles(const std::vector<std::string>& paths, const MonitorLayout& layout);
+    // What shows is remembered with the screen. Quiet: a failure is not shown.
+    void SetWallpaperFiles(const std::vector<std::string>& paths, const MonitorLayout& layout,
+                           bool quiet = false);
     // The desktop values for what was just composed: the canvas's (canvas names its file),
     // or the user's style again once a canvas no longer shows.
     void ShowLayout(const std::string& canvas);

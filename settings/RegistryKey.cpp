@@ -10,6 +10,7 @@
 namespace {
 
 constexpr DWORD kMaxStringBytes = 261;  // 260 characters and the terminating zero
+constexpr DWORD kMaxBinaryBytes = 4096;
 
 }  // namespace
 
@@ -76,6 +77,24 @@ bool CRegistryKey::ReadFlag(const char* name, bool& value) const
         return false;
     value = stored != 0;
     return true;
+}
+
+bool CRegistryKey::ReadBytes(const char* name, std::string& value) const
+{
+    char buffer[kMaxBinaryBytes];
+    DWORD size = sizeof buffer;
+    DWORD type = REG_NONE;
+    if (!Query(name, type, buffer, size) || type != REG_BINARY)
+        return false;
+    value.assign(buffer, size);
+    return true;
+}
+
+void CRegistryKey::WriteBytes(const char* name, const std::string& value) const
+{
+    if (key_)
+        RegSetValueExA(key_.get(), name, 0, REG_BINARY, reinterpret_cast<const BYTE*>(value.data()),
+                       static_cast<DWORD>(value.size()));
 }
 
 void CRegistryKey::WriteString(const char* name, const std::string& value) const

@@ -23,10 +23,13 @@ public:
     bool ReadInt32(const char* name, std::int32_t& value) const;
     // REG_BINARY of exactly 1 byte; any non-zero byte is true.
     bool ReadFlag(const char* name, bool& value) const;
+    // REG_BINARY of at most 4096 bytes.
+    bool ReadBytes(const char* name, std::string& value) const;
 
     void WriteString(const char* name, const std::string& value) const;
     void WriteInt32(const char* name, std::int32_t value) const;
     void WriteFlag(const char* name, bool value) const;
+    void WriteBytes(const char* name, const std::string& value) const;
 
     // Values "0", "1", … in order; then deletes the following indexes until a delete fails.
     void WriteList(const std::vector<std::string>& values) const;

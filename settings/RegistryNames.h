@@ -35,6 +35,7 @@ inline constexpr char kPerMonitor[] = "PerMonitor";
 // What the desktop shows, as this program left it (not a setting: written as it changes).
 inline constexpr char kShowingKey[] = "\\Showing";
 inline constexpr char kCanvas[] = "Canvas";  // the canvas file while one shows, else ""
+inline constexpr char kScreen[] = "Screen";  // and the shown files as "0", "1", …
 
 inline constexpr char kHotkeyKey[] = "\\Hotkey";
 // Hotkey values in action order: change, next, previous, random, saver, pause, escape.

@@ -162,6 +162,21 @@ std::vector<std::string> CWallpaperList::Random(std::int32_t count)
     return paths;
 }
 
+std::vector<std::string> CWallpaperList::FilesAfter(const std::string& path,
+                                                    std::int32_t count) const
+{
+    if (sortedFiles_.empty())
+        return {};
+    const auto listed = std::find_if(sortedFiles_.begin(), sortedFiles_.end(),
+                                     [&path](const CWallpaperFile* file) {
+                                         return file->GetFullPath() == path;
+                                     });
+    const std::int32_t from = listed != sortedFiles_.end()
+                                  ? static_cast<std::int32_t>(listed - sortedFiles_.begin())
+                                  : currentFile_;
+    return SortedPaths(NextPositions(from, static_cast<std::int32_t>(sortedFiles_.size()), count));
+}
+
 std::vector<std::string> CWallpaperList::SortedPaths(
     const std::vector<std::int32_t>& positions) const
 {

@@ -32,6 +32,10 @@ public:
     std::vector<std::string> Next(std::int32_t count);
     std::vector<std::string> Previous(std::int32_t count);
     std::vector<std::string> Random(std::int32_t count);
+    // The count files after path in name order (after the current position when path is
+    // not listed), as a walk forward would give them; the position does not move. None for
+    // an empty list.
+    std::vector<std::string> FilesAfter(const std::string& path, std::int32_t count) const;
     void Reshuffle();
     // Index in name order of the first file with this name, or -1.
     std::int32_t FindFile(const std::string& name) const;

@@ -12,6 +12,7 @@
 #include "tests/e2e/TesselRun.h"
 #include "tests/hook/DesktopWindows.h"
 #include "tests/hook/ShellStandIn.h"
+#include "tests/hook/StandInProcess.h"
 #include "tests/support/ScratchRegistry.h"
 #include "win32/Directory.h"
 #include "win32/Wow64.h"
@@ -83,41 +84,6 @@ void EndFromOutside(DWORD processId)
     WaitForSingleObject(process.get(), 5000);
 }
 
-// A stand-in process (tests/hook/ShellStandIn.h), ended with its window.
-class StandIn {
-public:
-    StandIn(const std::string& program, const char* mode)
-    {
-        std::string commandLine = GetModuleDirectory() + "\\" + program + " " + mode;
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION info = {};
-        if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                            nullptr, &startup, &info))
-            return;
-        process_.reset(info.hProcess);
-        UniqueKernelHandle(info.hThread).reset();
-        for (int waited = 0; control_ == nullptr && waited < 5000; waited += 20) {
-            Sleep(20);
-            control_ = FindWindowA(ShellStandIn::kControlClass, mode);
-        }
-    }
-    ~StandIn()
-    {
-        PostMessageA(control_, WM_CLOSE, 0, 0);
-        WaitForSingleObject(process_.get(), 5000);
-    }
-    StandIn(const StandIn&) = delete;
-    StandIn& operator=(const StandIn&) = delete;
-
-    HWND Control() const { return control_; }
-    LRESULT Ask(UINT message) const { return SendMessageA(control_, message, 0, 0); }
-
-private:
-    UniqueKernelHandle process_;
-    HWND control_ = nullptr;
-};
-
 void Close(TesselRun& tessel)
 {
     PostMessageA(tessel.MainWindow(), WM_CLOSE, 0, 0);
@@ -153,8 +119,8 @@ TEST_F(CaptionShell, ColoursHoldOnEveryShellThroughRepaintsAndRestarts)
                             "does not run\n", program.c_str(), mode);
                 continue;
             }
-            std::optional<StandIn> shell(std::in_place, program, mode);
-            const StandIn plain(program, "plain");
+            std::optional<StandInProcess> shell(std::in_place, program, mode);
+            const StandInProcess plain(program, "plain");
             ASSERT_NE(shell->Control(), nullptr);
             ASSERT_NE(plain.Control(), nullptr);
             const auto repaint = [&shell] {

@@ -1,4 +1,5 @@
 #include "app/Protocol.h"
+#include "engine/MonitorOrder.h"
 #include "settings/RegistryNames.h"
 #include "tests/e2e/StoredValues.h"
 #include "tests/e2e/TesselRun.h"
@@ -165,4 +166,28 @@ TEST_F(MonitorTest, EndOfSessionStoresTheCanvasValuesOverTheStyles)
         run.Send(WM_COMMAND, IDM_EXIT);
         EXPECT_EQ(run.Wait(), 0);
     }
+}
+
+// A second monitor found at the start (the screen the wallpaper was composed for had one):
+// the primary keeps its picture, the new monitor takes the file a walk forward would give,
+// and the position stays.
+TEST_F(MonitorTest, ASecondMonitorTakesTheNextFileAndThePrimaryKeepsItsOwn)
+{
+    WriteInt32(RN::kFolderKey, RN::kCurrentFile, 0);
+    const std::string showing = RN::kShowingKey;
+    WriteText(showing, "0", paths[0]);
+    WriteStored(showing, RN::kScreen, REG_BINARY,
+                ScreenBytes({0, 0, 800, 600}, {{0, 0, 800, 600}}));
+    TesselRun run("");
+    ASSERT_NE(run.MainWindow(), nullptr);
+    std::string bmp;
+    for (int waited = 0; bmp.size() != 54u + 1440u * 3u * 600u && waited < 10000; waited += 50) {
+        Sleep(50);
+        bmp = Wallpaper();
+    }
+    EXPECT_TRUE(ColourNear(At(bmp, 0, 0, 0), RgbOf(kColours[0]), 0));
+    EXPECT_TRUE(ColourNear(At(bmp, 1, 0, 0), RgbOf(kColours[1]), 0));
+    run.Send(WM_COMMAND, IDM_EXIT);
+    EXPECT_EQ(run.Wait(), 0);
+    EXPECT_EQ(ReadStored(RN::kFolderKey, RN::kCurrentFile).bytes, Le32(0));
 }

@@ -8,6 +8,7 @@
 #include "tests/e2e/StoredValues.h"
 #include "tests/e2e/TesselRun.h"
 #include "tests/hook/HookLibrary.h"
+#include "tests/hook/StandInProcess.h"
 #include "tests/support/MessageBoxWatcher.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestBmp.h"
@@ -192,6 +193,9 @@ TEST(ReliabilitySoakTest, TenThousandCommandsMenusSheetsAndOneShotsLeaveNothingB
     ASSERT_NE(hook, nullptr);
     const LONG countBefore = hook->count;
 
+    // The hook is set on the desktop's thread: a stand-in shell gives it one.
+    const StandInProcess shell("progman");
+    ASSERT_NE(shell.Control(), nullptr);
     const DWORD started = GetTickCount();
     TesselRun run("");
     ASSERT_NE(run.MainWindow(), nullptr);

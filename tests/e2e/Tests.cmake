@@ -22,9 +22,9 @@ if(WIN32)
 endif()
 if(WIN32)
   tessel_test(e2e_soak_tests e2e/TesselRun.cpp e2e/StoredValues.cpp e2e/ReliabilitySoakTest.cpp
-    hook/HookLibrary.cpp)
+    hook/HookLibrary.cpp hook/StandInProcess.cpp)
   target_link_libraries(e2e_soak_tests PRIVATE psapi)
-  add_dependencies(e2e_soak_tests Tessel tesselsub)
+  add_dependencies(e2e_soak_tests Tessel tesselsub shell_stand_in)
 endif()
 # Needs two monitors: tools/wine-monitor-tests runs it in a display that has them.
 if(WIN32)
@@ -33,11 +33,18 @@ if(WIN32)
   add_dependencies(monitor_tests Tessel)
   set_tests_properties(monitor_tests PROPERTIES LABELS monitors)
 endif()
+# Needs the display modes of tools/wine-display-tests, which runs it (label display).
+if(WIN32)
+  tessel_test(display_tests e2e/TesselRun.cpp e2e/StoredValues.cpp e2e/DisplayChangeTest.cpp
+    imaging/ImagingTestUtil.cpp)
+  add_dependencies(display_tests Tessel)
+  set_tests_properties(display_tests PROPERTIES LABELS display)
+endif()
 # Needs 64-bit Windows: the 32-bit build's runs in Wine's 64-bit prefix (label wow64, see
 # tools/wine-tests); the 64-bit build's, where 32-bit code does not run, with the others.
 if(WIN32)
   tessel_test(caption_shell_tests e2e/TesselRun.cpp e2e/StoredValues.cpp
-    e2e/CaptionShellTest.cpp hook/DesktopWindows.cpp)
+    e2e/CaptionShellTest.cpp hook/DesktopWindows.cpp hook/StandInProcess.cpp)
   target_link_libraries(caption_shell_tests PRIVATE comctl32)
   if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     add_dependencies(caption_shell_tests Tessel shell_stand_in hook64)
