@@ -1,6 +1,9 @@
 #include "app/MainWindow.h"
 
 #include "app/Protocol.h"
+#include "app/ShowingMenu.h"
+#include "app/TrayTip.h"
+#include "engine/ProcessFileName.h"
 #include "engine/WallpaperChanger.h"
 #include "resources/ResourceIds.h"
 #include "ui/FileListDialog.h"
@@ -22,6 +25,10 @@ constexpr UINT kFolderMenuPosition = 5;
 constexpr unsigned kMaxFolderItems = 256;
 constexpr char kFolderMenuText[] = "ファイルリスト(&L)";
 constexpr wchar_t kHelpFile[] = L"\\help\\help.htm";
+constexpr char kRecycleQuestion[] = "」をごみ箱へ移動しますか？";
+constexpr char kRecycleFailed[] =
+    "」をごみ箱へ移動できませんでした。\n読み取り専用か、使用中か、もうありません。";
+constexpr char kErrorCaption[] = "エラー";
 
 // The NOTIFYICONDATA layout with the 64-byte tip, which every shell accepts: 88 bytes in
 // the 32-bit program.
@@ -109,7 +116,13 @@ void CMainWindow::AddTrayIcon()
 void CMainWindow::UpdateTrayIcon()
 {
     trayData_.hIcon = engine_->options.noAutoChange ? iconPaused_.get() : iconRunning_.get();
-    trayData_.uFlags = NIF_ICON;
+    // The tip names what shows, whichever run changed it.
+    std::vector<std::string> names;
+    for (const std::string& path : engine_->ShowingFiles())
+        names.push_back(ProcessFileName(path));
+    const std::string tip = TrayTip(kTitle, names, sizeof trayData_.szTip);
+    lstrcpynA(trayData_.szTip, tip.c_str(), sizeof trayData_.szTip);
+    trayData_.uFlags = NIF_ICON | NIF_TIP;
     Shell_NotifyIconA(NIM_MODIFY, &trayData_);
 }
 
@@ -184,6 +197,7 @@ LRESULT CMainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPA
         return 0;
     case WM_COMMAND:
         OnCommand(LOWORD(wParam));
+        UpdateTrayIcon();
         return 0;
     case WM_TIMER:
         // A settings sheet may be changing what shows: the screen is followed after it.
@@ -191,7 +205,13 @@ LRESULT CMainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPA
             engine_->FollowScreen();
         else if (wParam == kTimerId && !busy_)
             engine_->Tick();
+        UpdateTrayIcon();
         return 0;
+    case WM_SETTINGCHANGE:
+        // Another run (a one-shot, a path run) may have changed the wallpaper.
+        if (wParam == SPI_SETDESKWALLPAPER)
+            UpdateTrayIcon();
+        return DefWindowProcA(window, message, wParam, lParam);
     case WM_HOTKEY:
         if (!busy_) {
             engine_->DoAction(static_cast<std::int32_t>(wParam));
@@ -246,10 +266,13 @@ void CMainWindow::ShowTrayMenu()
     GetCursorPos(&cursor);
     HMENU popup = GetSubMenu(menu_.get(), 0);
     UniqueMenu folderMenu = BuildTrayMenu(popup);
-    TrackPopupMenu(popup, TPM_BOTTOMALIGN | TPM_RIGHTALIGN, cursor.x, cursor.y, 0, hwnd_,
-                   nullptr);
-    // Lets the menu close when the user clicks elsewhere.
-    PostMessageA(hwnd_, WM_NULL, 0, 0);
+    {
+        const CShowingMenu showing(popup, *engine_);
+        TrackPopupMenu(popup, TPM_BOTTOMALIGN | TPM_RIGHTALIGN, cursor.x, cursor.y, 0, hwnd_,
+                       nullptr);
+        // Lets the menu close when the user clicks elsewhere.
+        PostMessageA(hwnd_, WM_NULL, 0, 0);
+    }
     if (folderMenu) {
         // Removing by position detaches the submenu; the owner below destroys it.
         RemoveMenu(popup, kFolderMenuPosition, MF_BYPOSITION);
@@ -298,8 +321,14 @@ void CMainWindow::SetMenuCheck(UINT id, bool checked)
 
 void CMainWindow::OnCommand(UINT id)
 {
-    if (id >= IDM_FOLDER_FIRST) {
+    if (id >= IDM_FOLDER_FIRST && id < IDM_FOLDER_FIRST + kMaxFolderItems) {
         OpenFolderFileList(id - IDM_FOLDER_FIRST);
+        return;
+    }
+    std::size_t picture = 0;
+    ShowingAction action = ShowingAction::OpenFolder;
+    if (ShowingCommand(id, picture, action)) {
+        OnShowingCommand(picture, action);
         return;
     }
     switch (id) {
@@ -317,6 +346,31 @@ void CMainWindow::OnCommand(UINT id)
     case IDM_HELP: ShowHelp(); break;
     default: break;
     }
+}
+
+void CMainWindow::OnShowingCommand(std::size_t picture, ShowingAction action)
+{
+    const std::vector<std::string> files = engine_->ShowingFiles();
+    if (picture >= files.size())
+        return;
+    const std::string& path = files[picture];
+    if (action == ShowingAction::OpenFolder) {
+        ShowInFolder(path);
+        return;
+    }
+    if (!engine_->IsListPicture(path))
+        return;
+    if (action == ShowingAction::Exclude) {
+        engine_->ExcludeFile(path);
+        return;
+    }
+    const std::string name = "「" + ProcessFileName(path);
+    SetForegroundWindow(hwnd_);
+    if (MessageBoxA(hwnd_, (name + kRecycleQuestion).c_str(), kTitle,
+                    MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    if (!engine_->RecycleFile(path))
+        MessageBoxA(hwnd_, (name + kRecycleFailed).c_str(), kErrorCaption, MB_OK | MB_ICONERROR);
 }
 
 void CMainWindow::PerformFromMenu(Action action)

@@ -1,12 +1,15 @@
 #pragma once
 #include "app/ScreenWatch.h"
+#include "app/ShowingMenu.h"
 #include "engine/Choices.h"
 #include "win32/UniqueHandle.h"
 
 #include <shellapi.h>
 #include <windows.h>
 
+#include <cstddef>
 #include <memory>
+#include <string>
 
 class CWallpaperChanger;
 
@@ -28,6 +31,8 @@ public:
     void Destroy();
 
     HWND GetWindow() const noexcept { return hwnd_; }
+    // What the tray icon's tip says.
+    std::string GetTrayTip() const { return trayData_.szTip; }
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -42,6 +47,8 @@ private:
     UniqueMenu BuildTrayMenu(HMENU popup);
     void SetMenuCheck(UINT id, bool checked);
     void OnCommand(UINT id);
+    // A command of the showing pictures' items; what cannot be done is not offered.
+    void OnShowingCommand(std::size_t picture, ShowingAction action);
     // Pause and saver also refresh their check marks, pause the tray icon too.
     void PerformFromMenu(Action action);
     void ShowSettings();

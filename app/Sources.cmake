@@ -1,9 +1,11 @@
 set(TESSEL_APP_PORTABLE
   CommandLine.cpp
+  TrayTip.cpp
 )
 set(TESSEL_APP_WIN32
   Arguments.cpp
   MainWindow.cpp
   OneShot.cpp
   ScreenWatch.cpp
+  ShowingMenu.cpp
 )

@@ -8,6 +8,9 @@
 #include "settings/RegistryKey.h"
 #include "settings/RegistryNames.h"
 
+#include <shellapi.h>
+
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <ctime>
@@ -235,6 +238,49 @@ void CWallpaperChanger::ShowLayout(const std::string& canvas)
         RememberCanvas(rootPath_, "");
         options.SetStyle(options.style);
     }
+}
+
+std::vector<std::string> CWallpaperChanger::ShowingFiles() const
+{
+    std::vector<std::string> files;
+    for (const std::string& path : ReadShowing(rootPath_).paths) {
+        if (!path.empty() && std::find(files.begin(), files.end(), path) == files.end())
+            files.push_back(path);
+    }
+    return files;
+}
+
+bool CWallpaperChanger::IsListPicture(const std::string& path) const
+{
+    return IsListed(path) && path != GetEscPath() && path != runQuit.runPath &&
+           path != runQuit.quitPath;
+}
+
+void CWallpaperChanger::ExcludeFile(const std::string& path)
+{
+    Exclude(path);
+    ChangeWallpaper();
+}
+
+bool CWallpaperChanger::RecycleFile(const std::string& path)
+{
+    // A file the user made read-only is one to keep: the shell would bin it without a word.
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) != 0)
+        return false;
+    std::string from = path;
+    from.push_back('\0');  // the list ends with an empty name
+    SHFILEOPSTRUCTA operation = {};
+    operation.hwnd = hwnd_;
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = from.c_str();
+    operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+    if (SHFileOperationA(&operation) != 0 || operation.fAnyOperationsAborted ||
+        GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return false;
+    RefreshWithout(path, static_cast<WallpaperOrder>(options.order) != WallpaperOrder::Reverse);
+    ChangeWallpaper();
+    return true;
 }
 
 void CWallpaperChanger::Perform(Action action)

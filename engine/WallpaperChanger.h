@@ -47,6 +47,17 @@ public:
     // "" clears. Imaging failures are shown.
     void SetWallpaperFile(const std::string& path);
 
+    // What shows now, a file once however many monitors show it; none when nothing does.
+    std::vector<std::string> ShowingFiles() const;
+    // Whether "never again" and the Recycle Bin apply to a showing file: one of the list, and
+    // not the escape, start or quit picture.
+    bool IsListPicture(const std::string& path) const;
+    // "Never again": the walks pass over the file from now on, and the next picture shows.
+    void ExcludeFile(const std::string& path);
+    // Moves the file to the Recycle Bin, refreshes the list and shows the next picture. False,
+    // changing nothing, when it cannot be moved (read-only, in use, gone).
+    bool RecycleFile(const std::string& path);
+
     // One of the seven actions, whoever asks.
     void Perform(Action action);
     // A hotkey's or the icon click's stored action 0..6; anything else does nothing. The

@@ -71,6 +71,7 @@
 #define IDC_FILELIST_FILES 1503
 #define IDC_FILELIST_PREVIEW 1504
 #define IDC_FILELIST_FRAME 1505  // the preview is drawn inside it
+#define IDC_FILELIST_EXCLUDE 1506
 
 // Process register dialog (DLG_PROCESS_REGISTER).
 #define IDC_RUNNING_PROCESSES 1601

@@ -19,6 +19,8 @@
 #define IDM_REFRESH 111
 #define IDM_HELP 112
 #define IDM_FOLDER_FIRST 120  // folder submenu items: 120 + folder index, at most 256
+// The pictures showing: 400 + 3 × picture index + action (folder, never again, Recycle Bin).
+#define IDM_SHOWING_FIRST 400
 
 // Folder page context menu.
 #define IDM_FOLDER_ADD 221

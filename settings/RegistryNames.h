@@ -15,6 +15,8 @@ inline constexpr char kTmpPath[] = "TmpPath";
 inline constexpr char kEscPath[] = "EscPath";
 inline constexpr char kNumFolder[] = "NumFolder";
 inline constexpr char kCurrentFile[] = "CurrentFile";
+inline constexpr char kRound[] = "Round";  // the random order's round, after CurrentFile
+inline constexpr char kExcludeKey[] = "\\Exclude";  // files the walks pass over: "0", "1", …
 
 inline constexpr char kOptionKey[] = "\\Option";
 inline constexpr char kProcessListKey[] = "\\Process";  // below kOptionKey

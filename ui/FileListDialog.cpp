@@ -17,6 +17,7 @@ namespace {
 constexpr char kTemplate[] = "DLG_FILELIST";
 // The preview keeps this far, in dialog units, from the frame's edge.
 constexpr int kFrameMargin = 2;
+constexpr char kExcludedMark[] = "（表示しない）";
 
 }  // namespace
 
@@ -52,11 +53,11 @@ INT_PTR CFileListDialog::OnOtherMessage(UINT message, WPARAM, LPARAM)
 void CFileListDialog::OnInitDialog()
 {
     list_ = GetDlgItem(dialog_, IDC_FILELIST_FILES);
-    std::vector<CWallpaperFile> files;
-    folder_.GetFiles(files);
+    folder_.GetFiles(files_);
     SetWindowSubclass(list_, ListProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
-    for (const CWallpaperFile& file : files)
-        SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(file.GetName().c_str()));
+    // In name order already: the list box does not sort, so line i is files_[i].
+    for (std::size_t i = 0; i < files_.size(); ++i)
+        SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(LineText(i).c_str()));
     SetChecked(dialog_, IDC_FILELIST_PREVIEW, true);
     CenterOnDesktop(dialog_);
     PlacePreview();
@@ -90,10 +91,15 @@ void CFileListDialog::OnCommand(int id, int notification)
     case IDC_FILELIST_FILES:
         if (notification == LBN_SELCHANGE) {
             EnableWindow(GetDlgItem(dialog_, IDC_FILELIST_SET), TRUE);
+            ShowExclusion();
             DrawPreview();
         } else if (notification == LBN_DBLCLK) {
             SetWallpaper();
         }
+        break;
+    case IDC_FILELIST_EXCLUDE:
+        if (notification == BN_CLICKED)
+            ToggleExclusion();
         break;
     case IDC_FILELIST_PREVIEW:
         if (notification == BN_CLICKED) {
@@ -118,8 +124,39 @@ void CFileListDialog::OnPaint()
 
 std::string CFileListDialog::SelectedPath() const
 {
-    const std::string name = GetListBoxSelection(dialog_, IDC_FILELIST_FILES);
-    return name.empty() ? name : folder_.GetPath() + "\\" + name;
+    const LRESULT index = SendMessageA(list_, LB_GETCURSEL, 0, 0);
+    return index >= 0 && static_cast<std::size_t>(index) < files_.size()
+               ? files_[static_cast<std::size_t>(index)].GetFullPath()
+               : std::string();
+}
+
+std::string CFileListDialog::LineText(std::size_t index) const
+{
+    const bool excluded = engine_->IsExcluded(files_[index].GetFullPath());
+    return files_[index].GetName() + (excluded ? kExcludedMark : "");
+}
+
+void CFileListDialog::ShowExclusion()
+{
+    const std::string path = SelectedPath();
+    EnableWindow(GetDlgItem(dialog_, IDC_FILELIST_EXCLUDE), !path.empty());
+    SetChecked(dialog_, IDC_FILELIST_EXCLUDE, !path.empty() && engine_->IsExcluded(path));
+}
+
+void CFileListDialog::ToggleExclusion()
+{
+    const std::string path = SelectedPath();
+    if (path.empty())
+        return;
+    if (IsChecked(dialog_, IDC_FILELIST_EXCLUDE))
+        engine_->Exclude(path);
+    else
+        engine_->Include(path);
+    const LRESULT index = SendMessageA(list_, LB_GETCURSEL, 0, 0);
+    SendMessageA(list_, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+    SendMessageA(list_, LB_INSERTSTRING, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(LineText(static_cast<std::size_t>(index)).c_str()));
+    SendMessageA(list_, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
 void CFileListDialog::SetWallpaper()

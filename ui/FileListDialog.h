@@ -6,12 +6,15 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
 class CWallpaperChanger;
 
 // The images of one folder as it is now, a preview of the selected one, and a button that
-// sets it as the wallpaper at once; the dialog stays open after that.
+// sets it as the wallpaper at once; the dialog stays open after that. Files the walks pass
+// over are marked, and a check box excludes the selected file or includes it again.
 class CFileListDialog : public CModalDialog {
 public:
     // Scans the folder.
@@ -33,12 +36,16 @@ private:
     void PlacePreview();
 
     std::string SelectedPath() const;
+    std::string LineText(std::size_t index) const;
+    void ShowExclusion();
+    void ToggleExclusion();
     void SetWallpaper();
     void DrawPreview();
     void ClearPreview();
 
     HWND list_ = nullptr;
     CWallpaperFolder folder_;
+    std::vector<CWallpaperFile> files_;
     CWallpaperChanger* engine_;
     PreviewBox box_ = {};      // in client pixels
     UniqueGdiObject preview_;  // the box's size, compatible with the dialog

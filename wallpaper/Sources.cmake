@@ -1,5 +1,6 @@
 set(TESSEL_WALLPAPER_PORTABLE
   Shuffle.cpp
+  ShuffleRound.cpp
 )
 set(TESSEL_WALLPAPER_WIN32
   WallpaperFolder.cpp

@@ -4,6 +4,8 @@
 #include "resources/ResourceIds.h"
 #include "tests/support/Bytes.h"
 #include "tests/support/ScratchRegistry.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/TestBmp.h"
 #include "tests/support/WholeFile.h"
 #include "tests/ui/ModalDriver.h"
 #include "win32/Directory.h"
@@ -39,6 +41,8 @@ std::vector<IconGroupEntry> IconImages(int id)
     return std::vector<IconGroupEntry>(entries, entries + count);
 }
 
+constexpr char kFolderItem[] = "ファイルリスト(&L)";
+
 std::string ItemText(HMENU menu, UINT position)
 {
     char text[300] = {};
@@ -54,6 +58,8 @@ struct ShownMenu {
     int folders = 0;
     std::string lastFolder;
     bool pauseChecked = false;
+    std::string top;  // the first item: the picture showing
+    bool binEnabled = false;
 };
 
 ShownMenu OpenTrayMenu(HWND window)
@@ -66,8 +72,14 @@ ShownMenu OpenTrayMenu(HWND window)
             return false;
         const HMENU menu = reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0));
         shown.items = GetMenuItemCount(menu);
-        shown.folderItem = ItemText(menu, 5);
-        const HMENU folders = GetSubMenu(menu, 5);
+        int folderPosition = 0;
+        while (folderPosition < shown.items && ItemText(menu, folderPosition) != kFolderItem)
+            ++folderPosition;
+        shown.folderItem = ItemText(menu, folderPosition);
+        shown.top = ItemText(menu, 0);
+        shown.binEnabled =
+            (GetMenuState(menu, IDM_SHOWING_FIRST + 2, MF_BYCOMMAND) & MF_GRAYED) == 0;
+        const HMENU folders = GetSubMenu(menu, folderPosition);
         shown.folders = folders != nullptr ? GetMenuItemCount(folders) : 0;
         if (shown.folders > 0)
             shown.lastFolder = ItemText(folders, shown.folders - 1);
@@ -193,7 +205,7 @@ TEST(TrayMenu, FolderSubmenuListsAtMost256AndOnlyWithFolders)
     window.Create(GetModuleHandleA(nullptr), "TesselTrayMenuTest", Protocol::kTitle);
 
     ShownMenu empty = OpenTrayMenu(window.GetWindow());
-    EXPECT_EQ(empty.items, 10);
+    EXPECT_EQ(empty.items, 14);
     EXPECT_EQ(empty.folders, 0);
     EXPECT_NE(empty.folderItem, "ファイルリスト(&L)");
     EXPECT_FALSE(empty.pauseChecked);
@@ -202,7 +214,7 @@ TEST(TrayMenu, FolderSubmenuListsAtMost256AndOnlyWithFolders)
         engine.AddFolder("Q:\\folder" + std::to_string(i), false);
     engine.options.noAutoChange = true;
     ShownMenu full = OpenTrayMenu(window.GetWindow());
-    EXPECT_EQ(full.items, 11);
+    EXPECT_EQ(full.items, 15);
     EXPECT_EQ(full.folderItem, "ファイルリスト(&L)");
     EXPECT_EQ(full.folders, 256);
     EXPECT_EQ(full.lastFolder, "Q:\\folder255");
@@ -211,7 +223,33 @@ TEST(TrayMenu, FolderSubmenuListsAtMost256AndOnlyWithFolders)
     // The submenu is taken out again once the menu closes.
     for (int i = 0; i < 300; ++i)
         engine.RemoveFolder("Q:\\folder" + std::to_string(i));
-    EXPECT_EQ(OpenTrayMenu(window.GetWindow()).items, 10);
+    EXPECT_EQ(OpenTrayMenu(window.GetWindow()).items, 14);
+    window.Destroy();
+}
+
+// The picture showing leads the menu, with "never again" and the Recycle Bin for a file of
+// the list, and the tip names it; with nothing showing, the items are greyed.
+TEST(TrayMenu, ThePictureShowingLeadsTheMenuAndNamesTheTip)
+{
+    ScratchRegistry registry;
+    TempDir dir;
+    dir.File("R&D 表.bmp", SolidBmp(4, 3, 0x102030));
+    CWallpaperChanger engine(registry.Root());
+    CMainWindow window(&engine);
+    window.Create(GetModuleHandleA(nullptr), "TesselShowingTest", Protocol::kTitle);
+    engine.SetTmpPath(dir.Path());
+    engine.AddFolder(dir.Path(), true);
+
+    const ShownMenu nothing = OpenTrayMenu(window.GetWindow());
+    EXPECT_EQ(nothing.top, "表示中の壁紙はありません");
+    EXPECT_FALSE(nothing.binEnabled);
+    EXPECT_EQ(window.GetTrayTip(), Protocol::kTitle);
+
+    SendMessageA(window.GetWindow(), WM_COMMAND, IDM_NEXT, 0);
+    const ShownMenu one = OpenTrayMenu(window.GetWindow());
+    EXPECT_EQ(one.top, "R&&D 表.bmp");
+    EXPECT_TRUE(one.binEnabled);
+    EXPECT_EQ(window.GetTrayTip(), std::string(Protocol::kTitle) + "\nR&D 表.bmp");
     window.Destroy();
 }
 

@@ -1,4 +1,4 @@
-list(APPEND TESSEL_PORTABLE_TESTS app/CommandLineTest.cpp)
+list(APPEND TESSEL_PORTABLE_TESTS app/CommandLineTest.cpp app/TrayTipTest.cpp)
 # The program's window and resources, in-process.
 if(WIN32)
   tessel_test(program_tests

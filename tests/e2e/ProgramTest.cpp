@@ -437,3 +437,79 @@ TEST_F(ProgramTest, PerMonitorOnOneMonitorChangesNothingAndFillCoversTheScreen)
         EXPECT_EQ(sides == screen, row.fill);
     }
 }
+
+namespace {
+
+// Which of RegisterPictures' files the wallpaper is, by its size; '?' for none.
+char Shown(const std::string& wallpaper)
+{
+    switch (FileSize(wallpaper)) {
+    case 54 + 12 * 2: return 'a';
+    case 54 + 16 * 4: return 'b';
+    case 54 + 24 * 6: return 'c';
+    default: return '?';
+    }
+}
+
+}  // namespace
+
+// "Never again": the picture showing is passed over from then on and the next one shows; a
+// path run still shows it. To the Recycle Bin: asked once, the file leaves its folder and the
+// list and the next picture shows; a read-only file stays, with a box, and so does the
+// wallpaper.
+TEST_F(ProgramTest, TheShowingPictureCanBeExcludedOrBinned)
+{
+    RegisterPictures();
+    WriteInt32(RN::kOptionKey, RN::kInterval, 1);
+    constexpr WPARAM kExclude = IDM_SHOWING_FIRST + 1, kRecycle = IDM_SHOWING_FIRST + 2;
+    {
+        TesselRun run("");
+        ASSERT_TRUE(Loaded(run));
+        run.Send(WM_COMMAND, IDM_NEXT);
+        run.Send(WM_COMMAND, kExclude);
+        std::string walk(1, Shown(Wallpaper()));
+        for (int minute = 0; minute < 3; ++minute) {
+            run.Send(WM_TIMER, Protocol::kTimerId);
+            walk += Shown(Wallpaper());
+        }
+        EXPECT_EQ(walk, "bcbc");
+        run.Send(WM_COMMAND, IDM_EXIT);
+        EXPECT_EQ(run.Wait(), 0);
+    }
+    EXPECT_EQ(TesselRun("\"" + pictures + "\\a.bmp\"").Wait(), 0);
+    EXPECT_EQ(Shown(Wallpaper()), 'a') << "named directly";
+
+    SetFileAttributesA((pictures + "\\b.bmp").c_str(), FILE_ATTRIBUTE_READONLY);
+    TesselRun run("");
+    ASSERT_TRUE(Loaded(run));
+    run.Send(WM_COMMAND, IDM_NEXT);  // b
+    const MessageBoxWatcher yes(run.ProcessId(), IDYES);
+    run.Send(WM_COMMAND, kRecycle);
+    EXPECT_EQ(Shown(Wallpaper()), 'b');
+    EXPECT_NE(GetFileAttributesA((pictures + "\\b.bmp").c_str()), INVALID_FILE_ATTRIBUTES);
+    run.Send(WM_COMMAND, IDM_NEXT);  // c
+    run.Send(WM_COMMAND, kRecycle);
+    EXPECT_EQ(GetFileAttributesA((pictures + "\\c.bmp").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(Shown(Wallpaper()), 'b') << "the next, a passed over";
+    std::vector<std::string> boxes;
+    for (const MessageBoxWatcher::Box& box : yes.Boxes())
+        boxes.push_back(box.caption);
+    EXPECT_EQ(boxes, (std::vector<std::string>{"Tesselwane", "エラー", "Tesselwane"}));
+    SetFileAttributesA((pictures + "\\b.bmp").c_str(), FILE_ATTRIBUTE_NORMAL);
+    run.Send(WM_COMMAND, IDM_EXIT);
+    EXPECT_EQ(run.Wait(), 0);
+}
+
+// One-shot random runs go on through one round: as many runs as pictures show each once,
+// and the next round does not begin with the last.
+TEST_F(ProgramTest, RandomRunsShowEveryPictureBeforeOneRepeats)
+{
+    RegisterPictures();
+    std::string shown;
+    for (int run = 0; run < 4; ++run) {
+        EXPECT_EQ(TesselRun("/R").Wait(), 0);
+        shown += Shown(Wallpaper());
+    }
+    EXPECT_EQ(std::set<char>(shown.begin(), shown.begin() + 3).size(), 3u) << shown;
+    EXPECT_NE(shown[3], shown[2]) << shown;
+}

@@ -25,6 +25,8 @@ if(WIN32)
     hook/HookLibrary.cpp hook/StandInProcess.cpp)
   target_link_libraries(e2e_soak_tests PRIVATE psapi)
   add_dependencies(e2e_soak_tests Tessel tesselsub shell_stand_in)
+  # About 2 minutes on an idle 2-core machine; more when the machine is shared.
+  set_tests_properties(e2e_soak_tests PROPERTIES TIMEOUT 900)
 endif()
 # Needs two monitors: tools/wine-monitor-tests runs it in a display that has them.
 if(WIN32)

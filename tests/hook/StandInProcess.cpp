@@ -19,10 +19,16 @@ StandInProcess::StandInProcess(const std::string& program, const char* mode)
         return;
     process_.reset(info.hProcess);
     UniqueKernelHandle(info.hThread).reset();
-    for (int waited = 0; waited < 5000; waited += 20) {
-        if ((control_ = FindWindowA(ShellStandIn::kControlClass, mode)) != nullptr)
-            break;
+    // Its own window: a stand-in left behind by an interrupted run has the same class and title.
+    for (int waited = 0; control_ == nullptr && waited < 5000; waited += 20) {
         Sleep(20);
+        HWND window = nullptr;
+        while ((window = FindWindowExA(nullptr, window, ShellStandIn::kControlClass, mode))) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == info.dwProcessId)
+                control_ = window;
+        }
     }
 }
 

@@ -48,8 +48,9 @@ BOOL CALLBACK CollectStaticText(HWND child, LPARAM param)
 
 }  // namespace
 
-MessageBoxWatcher::MessageBoxWatcher(unsigned long processId)
-    : processId_(processId != 0 ? processId : GetCurrentProcessId()), thread_([this] { Watch(); })
+MessageBoxWatcher::MessageBoxWatcher(unsigned long processId, int answer)
+    : processId_(processId != 0 ? processId : GetCurrentProcessId()), answer_(answer),
+      thread_([this] { Watch(); })
 {
 }
 
@@ -82,7 +83,7 @@ void MessageBoxWatcher::Watch()
                 std::lock_guard<std::mutex> lock(mutex_);
                 boxes_.push_back(seen);
             }
-            PostMessageA(box, WM_COMMAND, IDOK, 0);
+            PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(answer_), 0);
         }
         Sleep(20);
     }

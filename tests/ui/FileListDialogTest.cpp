@@ -210,3 +210,26 @@ TEST_F(FileListDialogTest, AnUndecodableFileShowsItsTextAndTurnsThePreviewOff)
 }
 
 }  // namespace
+
+// A file the walks pass over is marked; its check box includes it again, or excludes
+// another.
+TEST_F(FileListDialogTest, MarksExcludedFilesAndIncludesThemAgain)
+{
+    const std::string a = folder + "\\a.bmp";
+    engine->Exclude(a);
+    ModalDriver driver;
+    driver.Then(OnDialog([&](HWND dialog) {
+        EXPECT_EQ(Lines(dialog, IDC_FILELIST_FILES).front(), "a.bmp（表示しない）");
+        EXPECT_FALSE(Enabled(dialog, IDC_FILELIST_EXCLUDE));
+        SelectLine(dialog, IDC_FILELIST_FILES, 0);
+        EXPECT_TRUE(IsDlgButtonChecked(dialog, IDC_FILELIST_EXCLUDE));
+        Click(dialog, IDC_FILELIST_EXCLUDE);
+        EXPECT_FALSE(engine->IsExcluded(a));
+        EXPECT_EQ(Lines(dialog, IDC_FILELIST_FILES).front(), "a.bmp");
+        SelectLine(dialog, IDC_FILELIST_FILES, 1);
+        Click(dialog, IDC_FILELIST_EXCLUDE);
+        EXPECT_TRUE(engine->IsExcluded(folder + "\\b.bmp"));
+        Click(dialog, IDC_FILELIST_CLOSE);
+    }));
+    Show(folder);
+}

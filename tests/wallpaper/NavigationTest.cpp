@@ -216,3 +216,73 @@ TEST_F(NavigationTest, WalksForSeveralMonitorsGiveAPathEach)
     const char after[] = {static_cast<char>('a' + (last + 1) % 3), '\0'};
     EXPECT_EQ(list.Next(1).front(), p + after + ".jpg");
 }
+
+// Excluded files keep their places in name order and every walk passes over them; the
+// position still indexes the whole list. They are kept under the program's key, included
+// again at will, and forgotten by a refresh once they no longer exist.
+TEST_F(NavigationTest, WalksPassOverExcludedFiles)
+{
+    using Paths = std::vector<std::string>;
+    CWallpaperList list(kBuiltInTypes);
+    const std::string p = Load(list, {"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg"});
+    list.Exclude(p + "b.jpg");
+    list.Exclude(p + "d.jpg");
+    EXPECT_EQ(list.Next(4), (Paths{p + "a.jpg", p + "c.jpg", p + "e.jpg", p + "a.jpg"}));
+    EXPECT_EQ(list.Next(), p + "c.jpg");
+    EXPECT_EQ(list.GetCurrentFile(), 2);
+    EXPECT_EQ(list.Previous(), p + "a.jpg");
+    EXPECT_EQ(list.Previous(), p + "e.jpg");
+    const Paths drawn = list.Random(3);
+    EXPECT_EQ(std::set<std::string>(drawn.begin(), drawn.end()),
+              (std::set<std::string>{p + "a.jpg", p + "c.jpg", p + "e.jpg"}));
+    list.SaveFolders(registry.Root());
+
+    CWallpaperList restarted(kBuiltInTypes);
+    restarted.LoadFolders(registry.Root());
+    EXPECT_TRUE(restarted.IsExcluded(p + "d.jpg"));
+    restarted.Include(p + "d.jpg");
+    DeleteFileA((p + "b.jpg").c_str());
+    restarted.Refresh();
+    EXPECT_FALSE(restarted.IsExcluded(p + "b.jpg")) << "gone, so forgotten";
+    EXPECT_EQ(restarted.Next(4), (Paths{p + "a.jpg", p + "c.jpg", p + "d.jpg", p + "e.jpg"}));
+    CWallpaperList again(kBuiltInTypes);
+    again.LoadFolders(registry.Root());
+    EXPECT_FALSE(again.IsExcluded(p + "b.jpg") || again.IsExcluded(p + "d.jpg"));
+}
+
+// The random order's round goes on across runs: no file repeats until all have shown, and
+// the next round does not begin with the last one. A changed list starts a new round with
+// the files this one showed last.
+TEST_F(NavigationTest, TheRandomRoundGoesOnAcrossRunsAndSetsBackWhatShowedWhenTheListChanges)
+{
+    std::string p;
+    const auto oneRun = [&](auto&& walk) {
+        CWallpaperList list(kBuiltInTypes);
+        list.LoadFolders(registry.Root());
+        const std::string shown = walk(list);
+        list.SaveFolders(registry.Root());
+        return shown;
+    };
+    {
+        CWallpaperList first(kBuiltInTypes);
+        p = Load(first, {"a.jpg", "b.jpg", "c.jpg", "d.jpg"});
+        first.SaveFolders(registry.Root());
+    }
+    const auto random = [](CWallpaperList& list) { return list.Random(); };
+    std::vector<std::string> shown;
+    for (int run = 0; run < 4; ++run)
+        shown.push_back(oneRun(random));
+    EXPECT_EQ(std::set<std::string>(shown.begin(), shown.end()).size(), 4u);
+    const std::string fifth = oneRun(random);
+    EXPECT_NE(fifth, shown.back()) << "a new round";
+
+    dir.File("pics\\e.jpg");
+    std::set<std::string> next;
+    for (int run = 0; run < 4; ++run)
+        next.insert(oneRun([](CWallpaperList& list) {
+            list.Refresh();
+            return list.Random();
+        }));
+    EXPECT_EQ(next.count(fifth), 0u) << "shown in the last round: set back";
+    EXPECT_EQ(next.count(p + "e.jpg"), 1u);
+}

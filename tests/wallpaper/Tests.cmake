@@ -2,6 +2,7 @@ list(APPEND TESSEL_PORTABLE_TESTS
   wallpaper/NameOrderTest.cpp
   wallpaper/PositionTest.cpp
   wallpaper/ShuffleTest.cpp
+  wallpaper/ShuffleRoundTest.cpp
 )
 if(WIN32)
   tessel_test(wallpaper_tests

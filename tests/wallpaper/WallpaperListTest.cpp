@@ -79,7 +79,7 @@ TEST_F(WallpaperListTest, RemoveAndRefreshResetThePositions)
     list.Next();
     list.Random();
     list.RemoveFolder(dir / "unlisted");
-    EXPECT_EQ(list.GetRandomPos(), -1);
+    EXPECT_EQ(list.GetRandomPos(), 0) << "the same list goes on with its round";
     EXPECT_EQ(list.GetCurrentFile(), 0);
 
     list.RemoveFolder(a);
