@@ -5,6 +5,7 @@ add_link_options(${TESSEL_SANITIZE})
 
 add_library(tessel_portable STATIC ${TESSEL_PORTABLE_SOURCES})
 target_include_directories(tessel_portable PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(tessel_portable PUBLIC tessel_jpeg)
 tessel_warnings(tessel_portable)
 
 # Every include points down the layers (tools/check-layers holds their order).
@@ -61,6 +62,8 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
   tessel_fuzz(bmp_file_fuzz bmp_file tests/fuzz/BmpFileFuzz.cpp imaging/BmpFileCheck.cpp)
   tessel_fuzz(exif_orientation_fuzz exif_orientation tests/fuzz/ExifOrientationFuzz.cpp
     imaging/ExifOrientation.cpp)
+  tessel_fuzz(jpeg_decode_fuzz jpeg_decode tests/fuzz/JpegDecodeFuzz.cpp imaging/JpegDecode.c)
+  target_link_libraries(jpeg_decode_fuzz PRIVATE tessel_jpeg)
 endif()
 
 # Google Benchmark of the scaler, optimised and without sanitizers: tools/bench-scaler.

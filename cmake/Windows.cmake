@@ -29,7 +29,8 @@ add_subdirectory(hook)
 
 add_library(tessel_core STATIC ${TESSEL_PORTABLE_SOURCES} ${TESSEL_WIN32_SOURCES})
 target_include_directories(tessel_core PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(tessel_core PUBLIC comctl32 shlwapi ole32 oleaut32 uuid tesselsub_imports)
+target_link_libraries(tessel_core PUBLIC comctl32 shlwapi ole32 oleaut32 uuid tesselsub_imports
+                      tessel_jpeg)
 tessel_warnings(tessel_core)
 
 # windres reads these itself, so the build must be told that the script depends on them.

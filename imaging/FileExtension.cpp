@@ -19,8 +19,14 @@ std::string FileExtension(std::string_view path)
     return extension;
 }
 
-bool IsOleImage(std::string_view path)
+bool IsBuiltInImage(std::string_view path)
 {
     const std::string extension = FileExtension(path);
-    return extension == "jpg" || extension == "bmp" || extension == "gif";
+    return extension == "jpg" || extension == "jpeg" || extension == "bmp" || extension == "gif";
+}
+
+bool IsJpegImage(std::string_view path)
+{
+    const std::string extension = FileExtension(path);
+    return extension == "jpg" || extension == "jpeg";
 }

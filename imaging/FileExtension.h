@@ -7,5 +7,7 @@
 // empty when there is no '.'. Long extensions come back whole, never cut.
 std::string FileExtension(std::string_view path);
 
-// The three types the OLE picture service decodes: jpg, bmp, gif.
-bool IsOleImage(std::string_view path);
+// The types decoded without plug-ins: jpg and jpeg by libjpeg-turbo (IsJpegImage), bmp and
+// gif by the OLE picture service.
+bool IsBuiltInImage(std::string_view path);
+bool IsJpegImage(std::string_view path);

@@ -2,6 +2,7 @@
 
 #include "imaging/ExifOrientation.h"
 #include "imaging/FileExtension.h"
+#include "imaging/JpegWallpaperMaker.h"
 #include "imaging/OleWallpaperMaker.h"
 #include "imaging/PreviewBackground.h"
 #include "imaging/SpiManager.h"
@@ -48,7 +49,10 @@ void CImageLoader::Load(const std::string& path)
 {
     maker_.reset();
     std::unique_ptr<CWallpaperMaker> maker;
-    if (IsOleImage(TypeNameOf(path))) {
+    const std::string type = TypeNameOf(path);
+    if (IsJpegImage(type)) {
+        maker = std::make_unique<CJpegWallpaperMaker>(path);
+    } else if (IsBuiltInImage(type)) {
         maker = std::make_unique<COleWallpaperMaker>(path);
     } else {
         if (plugins_ == nullptr || !plugins_->Supports(path))

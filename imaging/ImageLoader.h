@@ -19,13 +19,14 @@ struct MonitorPicture {
 
 class CImageLoader {
 public:
-    // plugins: the loaded plug-ins, for files that are not jpg, bmp or gif; null for none.
+    // plugins: the loaded plug-ins, for files that are not jpg, jpeg, bmp or gif; null for none.
     explicit CImageLoader(CSpiManager* plugins) noexcept : plugins_(plugins) {}
     CImageLoader(const CImageLoader&) = delete;
     CImageLoader& operator=(const CImageLoader&) = delete;
 
     // Drops the picture held so far, then decodes path with the decoder its type calls
-    // for; after a failure the loader holds none.
+    // for; after a failure the loader holds none. A JPEG is only read here and its header
+    // checked: each job decodes it at the scale it needs, and may fail then.
     void Load(const std::string& path);
     void MakeWallpaper(const std::string& path, const std::string& outPath);
     void MakeFittedWallpaper(const std::string& path, const std::string& outPath,

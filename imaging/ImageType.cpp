@@ -7,7 +7,7 @@
 
 bool IsSupportedImage(const std::string& path, CSpiManager* plugins, const DirectoryEntry* listed)
 {
-    if (IsOleImage(listed != nullptr ? listed->typeName : TypeNameOf(path)))
+    if (IsBuiltInImage(listed != nullptr ? listed->typeName : TypeNameOf(path)))
         return true;
     return plugins != nullptr && plugins->Supports(path, listed);
 }

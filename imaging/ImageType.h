@@ -7,7 +7,7 @@
 class CSpiManager;
 struct DirectoryEntry;
 
-// An OLE image type, or a file one of the plug-ins accepts (plugins null: none loaded), by
+// A built-in image type, or a file one of the plug-ins accepts (plugins null: none loaded), by
 // the extension of its long name. listed: as CSpiManager::FindPlugin takes it.
 bool IsSupportedImage(const std::string& path, CSpiManager* plugins,
                       const DirectoryEntry* listed = nullptr);

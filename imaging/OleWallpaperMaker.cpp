@@ -93,13 +93,17 @@ void COleWallpaperMaker::WriteStoredBitmap(const std::string& outPath) const
     SaveBitmapFile(outPath, info, bits);
 }
 
-UniqueGdiObject COleWallpaperMaker::Pixels24(const void*& bits) const
+CWallpaperMaker::StoredPixels COleWallpaperMaker::Pixels24(std::int64_t, std::int64_t) const
 {
     BITMAPINFO info;
     void* drawn = nullptr;
-    UniqueGdiObject bitmap = DrawToDib24(info, drawn);
-    bits = drawn;
-    return bitmap;
+    StoredPixels pixels;
+    pixels.owner = DrawToDib24(info, drawn);
+    pixels.bits = static_cast<const std::uint8_t*>(drawn);
+    pixels.width = Width();
+    pixels.height = Height();
+    pixels.stride = static_cast<std::ptrdiff_t>(CanvasStride(Width()));
+    return pixels;
 }
 
 void COleWallpaperMaker::Render(HDC hdc, int x, int y, int cx, int cy) const

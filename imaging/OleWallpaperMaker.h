@@ -1,5 +1,5 @@
 #pragma once
-// COleWallpaperMaker: a jpg, bmp or gif picture decoded by the OLE picture service.
+// COleWallpaperMaker: a bmp or gif picture decoded by the OLE picture service.
 #include "imaging/WallpaperMaker.h"
 #include "win32/ComPtr.h"
 
@@ -17,7 +17,7 @@ public:
 
 private:
     void WriteStoredBitmap(const std::string& outPath) const override;
-    UniqueGdiObject Pixels24(const void*& bits) const override;
+    StoredPixels Pixels24(std::int64_t coverWidth, std::int64_t coverHeight) const override;
     // Draws the picture upright into (x, y, cx, cy); the result of IPicture::Render.
     HRESULT Draw(HDC hdc, int x, int y, int cx, int cy) const;
     // The picture drawn into a new 24-bit bitmap of its own size.

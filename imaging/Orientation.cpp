@@ -6,7 +6,13 @@
 
 TurnedView TurnView(int orientation, std::int32_t width, std::int32_t height) noexcept
 {
-    const auto stride = static_cast<std::ptrdiff_t>(DibStride(static_cast<std::uint64_t>(width), 24));
+    return TurnView(orientation, width, height,
+                    static_cast<std::ptrdiff_t>(DibStride(static_cast<std::uint64_t>(width), 24)));
+}
+
+TurnedView TurnView(int orientation, std::int32_t width, std::int32_t height,
+                    std::ptrdiff_t stride) noexcept
+{
     const std::ptrdiff_t lastRow = (height - 1) * stride;
     const std::ptrdiff_t lastPixel = std::ptrdiff_t{width - 1} * 3;
     // Shown (x, y) from the top against stored (sx, sy) from the top: 2 sx = W-1-x; 3 both
@@ -22,6 +28,41 @@ TurnedView TurnView(int orientation, std::int32_t width, std::int32_t height) no
     case 8: return {height, width, lastRow, 3, -stride};
     default: return {width, height, 0, stride, 3};
     }
+}
+
+bool SwapsSides(int orientation) noexcept
+{
+    return orientation >= 5 && orientation <= 8;
+}
+
+PixelWindow StoredWindow(int orientation, std::int32_t width, std::int32_t height,
+                         const PixelWindow& window) noexcept
+{
+    // The window's corners from the top of the shown picture, then the stored pixels they
+    // come from, as TurnView maps them.
+    const std::int32_t shownHeight = SwapsSides(orientation) ? width : height;
+    const std::int32_t x0 = window.left;
+    const std::int32_t x1 = window.left + window.width - 1;
+    const std::int32_t y0 = shownHeight - window.bottom - window.height;
+    const std::int32_t y1 = shownHeight - window.bottom - 1;
+    const bool mirrorX = orientation == 2 || orientation == 3 || orientation == 7 || orientation == 8;
+    const bool mirrorY = orientation == 3 || orientation == 4 || orientation == 6 || orientation == 7;
+    // Stored columns come from shown columns, or from shown rows after a quarter turn.
+    std::int32_t left = SwapsSides(orientation) ? y0 : x0;
+    std::int32_t right = SwapsSides(orientation) ? y1 : x1;
+    std::int32_t top = SwapsSides(orientation) ? x0 : y0;
+    std::int32_t bottom = SwapsSides(orientation) ? x1 : y1;
+    if (mirrorX) {
+        const std::int32_t mirrored = width - 1 - right;
+        right = width - 1 - left;
+        left = mirrored;
+    }
+    if (mirrorY) {
+        const std::int32_t mirrored = height - 1 - bottom;
+        bottom = height - 1 - top;
+        top = mirrored;
+    }
+    return PixelWindow{left, height - 1 - bottom, right - left + 1, bottom - top + 1};
 }
 
 void CopyTurned(const std::uint8_t* src, const TurnedView& view, std::uint8_t* dst) noexcept

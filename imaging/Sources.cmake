@@ -7,6 +7,7 @@ set(TESSEL_IMAGING_PORTABLE
   PreviewLayout.cpp
   Orientation.cpp
   ExifOrientation.cpp
+  JpegDecode.c
 )
 set(TESSEL_IMAGING_WIN32
   ImageType.cpp
@@ -14,6 +15,7 @@ set(TESSEL_IMAGING_WIN32
   PreviewBackground.cpp
   WallpaperMaker.cpp
   OleWallpaperMaker.cpp
+  JpegWallpaperMaker.cpp
   ImageLoader.cpp
 )
 list(APPEND TESSEL_IMAGING_PORTABLE SpiPicture.cpp)

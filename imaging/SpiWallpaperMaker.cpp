@@ -59,24 +59,28 @@ void CSpiWallpaperMaker::WriteStoredBitmap(const std::string& outPath) const
     SaveBitmapFile(outPath, Info(), Pixels());
 }
 
-UniqueGdiObject CSpiWallpaperMaker::Pixels24(const void*& bits) const
+CWallpaperMaker::StoredPixels CSpiWallpaperMaker::Pixels24(std::int64_t, std::int64_t) const
 {
+    StoredPixels pixels;
+    pixels.width = Width();
+    pixels.height = Height();
+    pixels.stride = static_cast<std::ptrdiff_t>(CanvasStride(Width()));
     if (Info().bmiHeader.biBitCount > 8) {
-        bits = Pixels();
-        return UniqueGdiObject();
+        pixels.bits = static_cast<const std::uint8_t*>(Pixels());
+        return pixels;
     }
     // Palette pictures become a 24-bit copy drawn by GDI.
     BITMAPINFO copyInfo;
     void* copyBits = nullptr;
-    UniqueGdiObject copy = CreateDib24(copyInfo, copyBits, Width(), Height());
+    pixels.owner = CreateDib24(copyInfo, copyBits, Width(), Height());
     {
-        const BitmapDc dc(nullptr, copy.get());
+        const BitmapDc dc(nullptr, pixels.owner.get());
         SetDIBitsToDevice(dc.get(), 0, 0, Width(), Height(), 0, 0, 0, Height(), Pixels(),
                           &Info(), DIB_RGB_COLORS);
         GdiFlush();
     }
-    bits = copyBits;
-    return copy;
+    pixels.bits = static_cast<const std::uint8_t*>(copyBits);
+    return pixels;
 }
 
 void CSpiWallpaperMaker::Render(HDC hdc, int x, int y, int cx, int cy) const

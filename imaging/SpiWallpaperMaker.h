@@ -19,7 +19,7 @@ public:
 
 private:
     void WriteStoredBitmap(const std::string& outPath) const override;
-    UniqueGdiObject Pixels24(const void*& bits) const override;
+    StoredPixels Pixels24(std::int64_t coverWidth, std::int64_t coverHeight) const override;
     struct Decoded {
         UniqueLocal info;
         UniqueLocal pixels;

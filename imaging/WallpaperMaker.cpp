@@ -5,6 +5,7 @@
 #include "imaging/DesktopFit.h"
 #include "imaging/PreviewBackground.h"
 #include "imaging/PreviewLayout.h"
+#include "portable/DibLayout.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -38,70 +39,72 @@ void CWallpaperMaker::WriteBitmap(const std::string& outPath) const
         WriteStoredBitmap(outPath);
         return;
     }
-    const void* bits = nullptr;
-    const UniqueGdiObject source = Pixels24(bits);
-    const TurnedView view = TurnView(orientation_, width_, height_);
+    const StoredPixels source = Pixels24(width_, height_);
+    const TurnedView view = TurnView(orientation_, source.width, source.height, source.stride);
     BITMAPINFO info;
     void* turned = nullptr;
     const UniqueGdiObject bitmap = CreateDib24(info, turned, view.width, view.height);
-    CopyTurned(static_cast<const std::uint8_t*>(bits), view, static_cast<std::uint8_t*>(turned));
+    CopyTurned(source.bits, view, static_cast<std::uint8_t*>(turned));
     SaveBitmapFile(outPath, info, turned);
 }
 
 void CWallpaperMaker::WriteFittedBitmap(const std::string& outPath, const RECT& desktop,
                                         bool fill) const
 {
+    BITMAPINFO info;
+    void* bits = nullptr;
+    UniqueGdiObject bitmap;
     if (fill) {
-        BITMAPINFO info;
-        void* bits = nullptr;
-        const UniqueGdiObject bitmap =
-            FillBitmap(info, bits, desktop.right - desktop.left, desktop.bottom - desktop.top);
-        SaveBitmapFile(outPath, info, bits);
-        return;
+        bitmap = FillBitmap(info, bits, desktop.right - desktop.left, desktop.bottom - desktop.top);
+    } else {
+        const FittedSize size = ShownSize(std::int64_t{desktop.right} - desktop.left,
+                                          std::int64_t{desktop.bottom} - desktop.top,
+                                          PictureFit::Fit);
+        bitmap = ScaleInto(info, bits, PixelsFor(size), size);
     }
-    const void* bits = nullptr;
-    const UniqueGdiObject source = Pixels24(bits);
-    BITMAPINFO fittedInfo;
-    void* fittedBits = nullptr;
-    const UniqueGdiObject fitted = FitToDesktop(fittedInfo, fittedBits, bits, desktop);
-    SaveBitmapFile(outPath, fittedInfo, fittedBits);
+    SaveBitmapFile(outPath, info, bits);
 }
 
 void CWallpaperMaker::DrawPreview(HDC hdc, const RECT& box, const RECT* fillDesktop) const
 {
     PaintPreviewBackground(hdc, box);
-    const TurnedView view = TurnView(orientation_, width_, height_);
+    const bool swapped = SwapsSides(orientation_);
     const std::optional<PreviewRect> place =
         fillDesktop != nullptr
             ? PreviewLayout(fillDesktop->right - fillDesktop->left,
                             fillDesktop->bottom - fillDesktop->top, box.left, box.top,
                             box.right, box.bottom)
-            : PreviewLayout(view.width, view.height, box.left, box.top, box.right, box.bottom);
+            : PreviewLayout(swapped ? height_ : width_, swapped ? width_ : height_, box.left,
+                            box.top, box.right, box.bottom);
     if (!place)
         throw CWallpaperException(fillDesktop != nullptr ? "invalid desktop size"
                                                           : "invalid picture size");
-    if (orientation_ == 1 && fillDesktop == nullptr) {
+    if (fillDesktop != nullptr) {
+        // A filled picture is drawn by the scaler, which reads it through the turn.
+        BITMAPINFO info;
+        void* shown = nullptr;
+        const UniqueGdiObject bitmap = FillBitmap(info, shown, place->cx, place->cy);
+        SetDIBitsToDevice(hdc, place->x, place->y, static_cast<DWORD>(place->cx),
+                          static_cast<DWORD>(place->cy), 0, 0, 0, static_cast<UINT>(place->cy),
+                          shown, &info, DIB_RGB_COLORS);
+    } else if (orientation_ == 1) {
         Render(hdc, place->x, place->y, place->cx, place->cy);
-        return;
+    } else {
+        DrawScaled(hdc, place->x, place->y, place->cx, place->cy, orientation_);
     }
-    // A turned or filled picture is drawn by the scaler, which reads it through the turn.
+}
+
+void CWallpaperMaker::DrawScaled(HDC hdc, int x, int y, int cx, int cy, int orientation) const
+{
+    const bool swapped = SwapsSides(orientation);
+    const StoredPixels source = Pixels24(swapped ? cy : cx, swapped ? cx : cy);
+    const TurnedView view = TurnView(orientation, source.width, source.height, source.stride);
     BITMAPINFO info;
     void* shown = nullptr;
-    UniqueGdiObject bitmap;
-    if (fillDesktop != nullptr) {
-        bitmap = FillBitmap(info, shown, place->cx, place->cy);
-    } else {
-        const void* bits = nullptr;
-        const UniqueGdiObject source = Pixels24(bits);
-        bitmap = CreateDib24(info, shown, place->cx, place->cy);
-        FillOrFail([&] {
-            BilinearFill(static_cast<const std::uint8_t*>(bits), view,
-                         static_cast<std::uint8_t*>(shown), place->cx, place->cy);
-        });
-    }
-    SetDIBitsToDevice(hdc, place->x, place->y, static_cast<DWORD>(place->cx),
-                      static_cast<DWORD>(place->cy), 0, 0, 0, static_cast<UINT>(place->cy), shown,
-                      &info, DIB_RGB_COLORS);
+    const UniqueGdiObject bitmap = CreateDib24(info, shown, cx, cy);
+    FillOrFail([&] { BilinearFill(source.bits, view, static_cast<std::uint8_t*>(shown), cx, cy); });
+    SetDIBitsToDevice(hdc, x, y, static_cast<DWORD>(cx), static_cast<DWORD>(cy), 0, 0, 0,
+                      static_cast<UINT>(cy), shown, &info, DIB_RGB_COLORS);
 }
 
 UniqueGdiObject CWallpaperMaker::FillBitmap(BITMAPINFO& info, void*& bits, int width,
@@ -113,39 +116,71 @@ UniqueGdiObject CWallpaperMaker::FillBitmap(BITMAPINFO& info, void*& bits, int w
     return bitmap;
 }
 
-void CWallpaperMaker::DrawOnCanvas(const Canvas24& canvas, const RECT& place, PictureFit fit) const
+FittedSize CWallpaperMaker::ShownSize(std::int64_t width, std::int64_t height,
+                                      PictureFit fit) const
 {
-    SourceBytes();  // throws for a size the scaler cannot step through
-    const TurnedView view = TurnView(orientation_, width_, height_);
-    const std::int64_t placeWidth = std::int64_t{place.right} - place.left;
-    const std::int64_t placeHeight = std::int64_t{place.bottom} - place.top;
+    if (width_ <= 0 || height_ <= 0)
+        throw CWallpaperException("invalid picture size");
+    const bool swapped = SwapsSides(orientation_);
+    const std::int64_t shownWidth = swapped ? height_ : width_;
+    const std::int64_t shownHeight = swapped ? width_ : height_;
     std::optional<FittedSize> size;
     switch (fit) {
-    case PictureFit::Own: size = FittedSize{view.width, view.height, true}; break;
-    case PictureFit::Fit: size = FitSize(view.width, view.height, placeWidth, placeHeight); break;
-    case PictureFit::Fill: size = FillSize(view.width, view.height, placeWidth, placeHeight); break;
+    case PictureFit::Own: size = FittedSize{shownWidth, shownHeight, true}; break;
+    case PictureFit::Fit: size = FitSize(shownWidth, shownHeight, width, height); break;
+    case PictureFit::Fill: size = FillSize(shownWidth, shownHeight, width, height); break;
     }
     if (!size)
         throw CWallpaperException("invalid desktop size");
+    return *size;
+}
+
+CWallpaperMaker::StoredPixels CWallpaperMaker::PixelsFor(const FittedSize& size) const
+{
+    return SwapsSides(orientation_) ? Pixels24(size.height, size.width)
+                                    : Pixels24(size.width, size.height);
+}
+
+void CWallpaperMaker::DrawOnCanvas(const Canvas24& canvas, const RECT& place, PictureFit fit) const
+{
+    const FittedSize size = ShownSize(std::int64_t{place.right} - place.left,
+                                      std::int64_t{place.bottom} - place.top, fit);
     const std::optional<Placement> shown =
-        PlaceCentred(size->width, size->height, place.left, place.top, place.right,
+        PlaceCentred(size.width, size.height, place.left, place.top, place.right,
                      place.bottom, canvas.width, canvas.height);
     if (!shown)
         return;
-    const void* bits = nullptr;
-    const UniqueGdiObject source = Pixels24(bits);
-    const auto* src = static_cast<const std::uint8_t*>(bits);
     const std::size_t stride = CanvasStride(canvas.width);
     std::uint8_t* dst = canvas.bits + static_cast<std::size_t>(shown->canvasRow) * stride +
                         static_cast<std::size_t>(shown->canvasX) * 3;
-    if (size->copy) {
-        CopyTurned(src, view, shown->window, dst, stride);
+    if (size.copy) {
+        // At its own size only the part that shows is asked for.
+        const PixelWindow part = StoredWindow(orientation_, width_, height_, shown->window);
+        const StoredPixels source = PartPixels24(part);
+        const TurnedView view = TurnView(orientation_, part.width, part.height, source.stride);
+        CopyTurned(source.bits, view,
+                   PixelWindow{0, 0, shown->window.width, shown->window.height}, dst, stride);
+        return;
+    }
+    const StoredPixels source = PixelsFor(size);
+    const TurnedView view = TurnView(orientation_, source.width, source.height, source.stride);
+    if (view.width == size.width && view.height == size.height) {
+        CopyTurned(source.bits, view, shown->window, dst, stride);
         return;
     }
     FillOrFail([&] {
-        BilinearFill(src, view, static_cast<std::int32_t>(size->width),
-                     static_cast<std::int32_t>(size->height), shown->window, dst, stride);
+        BilinearFill(source.bits, view, static_cast<std::int32_t>(size.width),
+                     static_cast<std::int32_t>(size.height), shown->window, dst, stride);
     });
+}
+
+CWallpaperMaker::StoredPixels CWallpaperMaker::PartPixels24(const PixelWindow& part) const
+{
+    StoredPixels whole = Pixels24(width_, height_);
+    whole.bits += part.bottom * whole.stride + std::ptrdiff_t{part.left} * 3;
+    whole.width = part.width;
+    whole.height = part.height;
+    return whole;
 }
 
 std::size_t CWallpaperMaker::SourceBytes() const
@@ -159,29 +194,34 @@ std::size_t CWallpaperMaker::SourceBytes() const
 UniqueGdiObject CWallpaperMaker::FitToDesktop(BITMAPINFO& outInfo, void*& outBits,
                                               const void* srcBits, const RECT& desktop) const
 {
-    const std::size_t srcBytes = SourceBytes();
-    const TurnedView view = TurnView(orientation_, width_, height_);
-    const std::optional<FittedSize> fit =
-        FitSize(view.width, view.height, std::int64_t{desktop.right} - desktop.left,
-                std::int64_t{desktop.bottom} - desktop.top);
-    if (!fit)
-        throw CWallpaperException("invalid desktop size");
-    if (!Dib24Bytes(fit->width, fit->height))
-        throw CWallpaperException("failed DIB create");
+    SourceBytes();
+    const FittedSize size = ShownSize(std::int64_t{desktop.right} - desktop.left,
+                                      std::int64_t{desktop.bottom} - desktop.top, PictureFit::Fit);
+    StoredPixels source;
+    source.bits = static_cast<const std::uint8_t*>(srcBits);
+    source.width = width_;
+    source.height = height_;
+    source.stride = static_cast<std::ptrdiff_t>(DibStride(static_cast<std::uint64_t>(width_), 24));
+    return ScaleInto(outInfo, outBits, source, size);
+}
 
-    const int outWidth = static_cast<int>(fit->width);
-    const int outHeight = static_cast<int>(fit->height);
-    UniqueGdiObject bitmap = CreateDib24(outInfo, outBits, outWidth, outHeight);
-    const auto* src = static_cast<const std::uint8_t*>(srcBits);
-    auto* dst = static_cast<std::uint8_t*>(outBits);
-    if (fit->copy) {
-        if (orientation_ == 1)
-            std::memcpy(dst, src, srcBytes);
-        else
-            CopyTurned(src, view, dst);
-        return bitmap;
+UniqueGdiObject CWallpaperMaker::ScaleInto(BITMAPINFO& info, void*& bits,
+                                           const StoredPixels& source, const FittedSize& size) const
+{
+    if (!Dib24Bytes(size.width, size.height))
+        throw CWallpaperException("failed DIB create");
+    const int width = static_cast<int>(size.width);
+    const int height = static_cast<int>(size.height);
+    UniqueGdiObject bitmap = CreateDib24(info, bits, width, height);
+    auto* dst = static_cast<std::uint8_t*>(bits);
+    const TurnedView view = TurnView(orientation_, source.width, source.height, source.stride);
+    if (view.width != width || view.height != height) {
+        FillOrFail([&] { BilinearFill(source.bits, view, dst, width, height); });
+    } else if (orientation_ == 1 && source.stride == static_cast<std::ptrdiff_t>(CanvasStride(width))) {
+        std::memcpy(dst, source.bits, static_cast<std::size_t>(source.stride) * static_cast<std::size_t>(height));
+    } else {
+        CopyTurned(source.bits, view, dst);
     }
-    FillOrFail([&] { BilinearFill(src, view, dst, outWidth, outHeight); });
     return bitmap;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // CWallpaperMaker: one decoded picture, and the bitmap machinery its derived classes share.
 #include "imaging/Canvas.h"
+#include "imaging/DesktopFit.h"
 #include "imaging/PictureFit.h"
 #include "win32/Exception.h"
 #include "win32/UniqueHandle.h"
@@ -8,6 +9,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 class CWallpaperMaker {
@@ -61,11 +63,27 @@ public:
 
 protected:
     CWallpaperMaker() = default;
+
+    // Bottom-up 24-bit rows of width x height pixels, stride bytes apart from bits; owner
+    // keeps them alive (null when they are the picture's own).
+    struct StoredPixels {
+        UniqueGdiObject owner;
+        const std::uint8_t* bits = nullptr;
+        std::int32_t width = 0;
+        std::int32_t height = 0;
+        std::ptrdiff_t stride = 0;
+    };
+
     // Writes the picture at its own size, as stored, in the decoder's own bit depth.
     virtual void WriteStoredBitmap(const std::string& outPath) const = 0;
-    // The picture as bottom-up 24-bit rows of Width() x Height(): bits points into the
-    // picture itself or into the returned bitmap, which the caller keeps while reading.
-    virtual UniqueGdiObject Pixels24(const void*& bits) const = 0;
+    // The picture as stored, whole. A decoder that can decode smaller may give fewer pixels,
+    // as long as each side is at least coverWidth x coverHeight (stored sides).
+    virtual StoredPixels Pixels24(std::int64_t coverWidth, std::int64_t coverHeight) const = 0;
+    // The part of the stored picture at its own size; by default cut from the whole.
+    virtual StoredPixels PartPixels24(const PixelWindow& part) const;
+    // The picture under orientation, scaled into (x, y, cx, cy) of hdc by the scaler from the
+    // fewest pixels the decoder can give for that size.
+    void DrawScaled(HDC hdc, int x, int y, int cx, int cy, int orientation) const;
     // Called once by the derived constructor after decoding.
     void SetSize(int width, int height) noexcept
     {
@@ -77,6 +95,13 @@ private:
     // The stored picture's 24-bit bytes. Sizes are checked before any division or
     // allocation; the scaler steps through the rows with signed offsets.
     std::size_t SourceBytes() const;
+    // The shown size of the picture fitted to (or filling) a place of width x height.
+    FittedSize ShownSize(std::int64_t width, std::int64_t height, PictureFit fit) const;
+    // Enough pixels for the picture shown at size.
+    StoredPixels PixelsFor(const FittedSize& size) const;
+    // A new DIB of size holding the picture from pixels, scaled unless they have that size.
+    UniqueGdiObject ScaleInto(BITMAPINFO& info, void*& bits, const StoredPixels& pixels,
+                              const FittedSize& size) const;
     // Draws the picture scaled to fill into a new DIB of the size given; info and bits
     // describe it.
     UniqueGdiObject FillBitmap(BITMAPINFO& info, void*& bits, int width, int height) const;

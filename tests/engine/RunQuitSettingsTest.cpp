@@ -2,7 +2,7 @@
 #include "settings/RegistryNames.h"
 #include "tests/support/ScratchRegistry.h"
 #include "tests/support/TempDir.h"
-#include "tests/wallpaper/OleTypes.h"
+#include "tests/wallpaper/BuiltInTypes.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ protected:
 
 TEST_F(RunQuitSettingsTest, NewKeyGetsTheDefaultsWrittenAtOnce)
 {
-    RunQuitSettings settings(kOleTypes);
+    RunQuitSettings settings(kBuiltInTypes);
     settings.runOption = 2;
     settings.runPath = "stale";
     settings.Load(registry.Root());
@@ -38,7 +38,7 @@ TEST_F(RunQuitSettingsTest, NewKeyGetsTheDefaultsWrittenAtOnce)
 
 TEST_F(RunQuitSettingsTest, ValuesReadBackAfterSave)
 {
-    RunQuitSettings saved(kOleTypes);
+    RunQuitSettings saved(kBuiltInTypes);
     saved.runPath = "C:\\壁紙\\朝.jpg";
     saved.quitPath = "C:\\夜.bmp";
     saved.runOption = 2;
@@ -46,7 +46,7 @@ TEST_F(RunQuitSettingsTest, ValuesReadBackAfterSave)
     saved.Save(registry.Root());
     EXPECT_EQ(registry.ReadString(kRunQuitKey, kRunPath), "C:\\壁紙\\朝.jpg");
 
-    RunQuitSettings loaded(kOleTypes);
+    RunQuitSettings loaded(kBuiltInTypes);
     loaded.Load(registry.Root());
     EXPECT_EQ(loaded.runPath, saved.runPath);
     EXPECT_EQ(loaded.quitPath, saved.quitPath);
@@ -59,7 +59,7 @@ TEST_F(RunQuitSettingsTest, PathsAreKeptOnlyForExistingSupportedImages)
     const TempDir folder;
     const std::string image = folder.File("朝.bmp");
     const std::string text = folder.File("notes.txt");
-    RunQuitSettings settings(kOleTypes);
+    RunQuitSettings settings(kBuiltInTypes);
 
     settings.SetRunPath(image);
     EXPECT_EQ(settings.runPath, image);

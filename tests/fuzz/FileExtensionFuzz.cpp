@@ -1,4 +1,4 @@
-// libFuzzer target: any bytes as a path through FileExtension and IsOleImage.
+// libFuzzer target: any bytes as a path through FileExtension and the built-in type tests.
 #include "tests/fuzz/FuzzCheck.h"
 #include "imaging/FileExtension.h"
 #include "portable/Cp932.h"
@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t dot = path.rfind('.');
     if (dot == std::string_view::npos) {
         Check(extension.empty());
-        Check(!IsOleImage(path));
+        Check(!IsBuiltInImage(path));
         return 0;
     }
     // Whole tail after the last dot, same length, only single-byte A-Z changed and only to
@@ -33,6 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(in >= 'A' && in <= 'Z' ? out == in - 'A' + 'a' : out == in);
     }
     Check(extension.find('.') == std::string::npos);
-    Check(IsOleImage(path) == (extension == "jpg" || extension == "bmp" || extension == "gif"));
+    const bool jpeg = extension == "jpg" || extension == "jpeg";
+    Check(IsJpegImage(path) == jpeg);
+    Check(IsBuiltInImage(path) == (jpeg || extension == "bmp" || extension == "gif"));
     return 0;
 }

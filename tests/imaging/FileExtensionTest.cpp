@@ -27,18 +27,21 @@ TEST(FileExtension, LongExtensionIsNeverCutToAKnownType)
 {
     EXPECT_EQ(FileExtension("clip.download"), "download");
     EXPECT_EQ(FileExtension("a.jpgjpgjpg"), "jpgjpgjpg");
-    EXPECT_FALSE(IsOleImage("a.jpgjpgjpg"));
-    EXPECT_FALSE(IsOleImage("a.spiderman"));
+    EXPECT_FALSE(IsBuiltInImage("a.jpgjpgjpg"));
+    EXPECT_FALSE(IsBuiltInImage("a.spiderman"));
 }
 
-TEST(IsOleImage, ExactlyJpgBmpGifInAnyCase)
+TEST(IsBuiltInImage, ExactlyJpgJpegBmpGifInAnyCase)
 {
-    EXPECT_TRUE(IsOleImage("C:\\Pictures\\PHOTO.JPG"));
-    EXPECT_TRUE(IsOleImage("photo.Bmp"));
-    EXPECT_TRUE(IsOleImage("anim.gif"));
-    EXPECT_FALSE(IsOleImage("photo.jpeg"));
-    EXPECT_FALSE(IsOleImage("photo.jpe"));
-    EXPECT_FALSE(IsOleImage("photo.png"));
-    EXPECT_FALSE(IsOleImage("jpg"));
-    EXPECT_TRUE(IsOleImage("photos.jpg"));
+    EXPECT_TRUE(IsBuiltInImage("C:\\Pictures\\PHOTO.JPG"));
+    EXPECT_TRUE(IsBuiltInImage("photo.Bmp"));
+    EXPECT_TRUE(IsBuiltInImage("anim.gif"));
+    EXPECT_TRUE(IsBuiltInImage("photo.JPEG"));
+    EXPECT_FALSE(IsBuiltInImage("photo.jpe"));
+    EXPECT_FALSE(IsBuiltInImage("photo.png"));
+    EXPECT_FALSE(IsBuiltInImage("jpg"));
+    EXPECT_TRUE(IsBuiltInImage("photos.jpg"));
+    // libjpeg-turbo takes the two JPEG names; bmp and gif stay with the picture service.
+    EXPECT_TRUE(IsJpegImage("photo.jpeg") && IsJpegImage("PHOTO.JPG"));
+    EXPECT_FALSE(IsJpegImage("photo.bmp") || IsJpegImage("photo.gif") || IsJpegImage("a.jpe"));
 }

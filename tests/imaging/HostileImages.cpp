@@ -2,6 +2,7 @@
 #include "tests/support/Bytes.h"
 #include "tests/support/ExifBlock.h"
 #include "tests/support/TestBmp.h"
+#include "tests/support/TestJpeg.h"
 #include "tests/support/TestPng.h"
 #include "tests/support/WholeFile.h"
 
@@ -106,6 +107,10 @@ std::vector<HostileImage> HostileImageCorpus(const std::string& fixtureFolder)
     AddDamaged(out, "jpg", "jpg", ReadFixture(fixtureFolder + "\\quad.jpg"), random);
     AddDamaged(out, "gif", "gif", ReadFixture(fixtureFolder + "\\quad.gif"), random);
     AddDamaged(out, "png", "png", SmallPng(), random);
+    // libjpeg-turbo's other path: every scan kept whole, then shown.
+    const auto gradient = [](int x, int y) { return std::uint32_t(x * 6) << 16 | std::uint32_t(y * 10); };
+    AddDamaged(out, "jpg-progressive", "jpg",
+               EncodedJpeg(40, 24, JpegStyle{JpegColours::YCbCr, 2, 2, true}, gradient), random);
 
     // BMP header fields at their extremes: width, height, planes, bit count, compression,
     // pixel offset, colours used.

@@ -9,8 +9,8 @@ struct HostileImage {
     bool folder = false;
 };
 
-// Truncations and deterministic bit flips of a BMP, a palette BMP, a PNG and the JPG and GIF
-// fixtures in fixtureFolder; BMP headers with zero, negative and huge fields; a 1 × 20000 and
+// Truncations and deterministic bit flips of a BMP, a palette BMP, a PNG, a progressive JPEG
+// and the JPG and GIF fixtures in fixtureFolder; BMP headers with zero, negative and huge fields; a 1 × 20000 and
 // a 20000 × 1 strip; 0-byte files; folders named like pictures. Over 200 entries.
 std::vector<HostileImage> HostileImageCorpus(const std::string& fixtureFolder);
 

@@ -21,7 +21,7 @@ TEST(ImageLoader, OtherTypesWithoutPluginsAreUnsupported)
 {
     TempDir dir;
     CImageLoader loader(nullptr);
-    for (const std::string name : {"photo.png", "photo.jpeg", "noextension"}) {
+    for (const std::string name : {"photo.png", "photo.jpe", "noextension"}) {
         const std::string path = dir.File(name, "data");
         EXPECT_EQ(FailureText<MakerFailure>([&] { loader.Load(path); }), "サポートしていないフォーマットです");
         EXPECT_FALSE(loader.IsLoaded());
@@ -147,7 +147,7 @@ TEST(ImageLoader, PreviewOfAFilledWallpaperCoversTheDesktopsShape)
 }
 
 // wide.jpg: 32 x 16, its left half red and its right half blue. Each tag turns it once,
-// whichever decoder made the pixels: the OLE loader (.jpg) or our plug-in (.jpeg).
+// whichever decoder made the pixels: libjpeg-turbo (.jpg) or our plug-in (.jpe).
 TEST(ImageLoader, TaggedPhotosAreShownTurnedEverywhere)
 {
     TempDir dir;
@@ -162,7 +162,7 @@ TEST(ImageLoader, TaggedPhotosAreShownTurnedEverywhere)
     } rows[] = {{1, red, blue, red, blue}, {2, blue, red, blue, red}, {6, red, red, blue, blue},
                 {8, blue, blue, red, red}};
     for (const auto& row : rows) {
-        for (const char* extension : {".jpg", ".jpeg"}) {
+        for (const char* extension : {".jpg", ".jpe"}) {
             SCOPED_TRACE(testing::Message() << row.orientation << extension);
             const std::string path = dir.File(
                 std::string("tagged") + extension, WithExif(wide, OrientationTiff(row.orientation)));

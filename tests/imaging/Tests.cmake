@@ -10,6 +10,7 @@ list(APPEND TESSEL_PORTABLE_TESTS
   imaging/BitmapLayoutTest.cpp
   imaging/CanvasTest.cpp
   imaging/DesktopFitTest.cpp
+  imaging/JpegDecodeTest.cpp
   imaging/OrientationTest.cpp
   imaging/PreviewLayoutTest.cpp
   imaging/ReferenceFill.cpp
@@ -19,6 +20,7 @@ if(WIN32)
     imaging/BitmapFileTest.cpp
     imaging/ImageLoaderTest.cpp
     imaging/ImagingTestUtil.cpp
+    imaging/JpegWallpaperMakerTest.cpp
     imaging/OleWallpaperMakerTest.cpp
     imaging/ReferenceFill.cpp
     imaging/WallpaperMakerTest.cpp

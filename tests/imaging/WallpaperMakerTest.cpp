@@ -17,7 +17,7 @@ class FakeMaker : public CWallpaperMaker {
 public:
     FakeMaker(int width, int height) { SetSize(width, height); }
     void WriteStoredBitmap(const std::string&) const override {}
-    UniqueGdiObject Pixels24(const void*&) const override { return UniqueGdiObject(); }
+    StoredPixels Pixels24(std::int64_t, std::int64_t) const override { return {}; }
     void Render(HDC hdc, int x, int y, int cx, int cy) const override
     {
         renders.push_back({x, y, cx, cy});

@@ -12,6 +12,7 @@ if(WIN32)
     ui/FileListDialogTest.cpp
     ui/FileListHostileTest.cpp
     imaging/HostileImages.cpp
+    imaging/ImagingTestUtil.cpp
     ui/ProcessRegisterDialogTest.cpp
     ui/Screenshots.cpp
     ui/ScreenDpiTest.cpp

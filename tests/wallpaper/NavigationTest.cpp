@@ -3,7 +3,7 @@
 #include "tests/support/Probe.h"
 #include "tests/support/ScratchRegistry.h"
 #include "tests/support/TempDir.h"
-#include "tests/wallpaper/OleTypes.h"
+#include "tests/wallpaper/BuiltInTypes.h"
 #include "wallpaper/WallpaperList.h"
 
 #include <gtest/gtest.h>
@@ -41,7 +41,7 @@ protected:
 
 TEST_F(NavigationTest, EmptyListReturnsNothingAndKeepsPositions)
 {
-    CWallpaperList list(kOleTypes);
+    CWallpaperList list(kBuiltInTypes);
     list.LoadFolders(registry.Root());
     registry.WriteInt32(RegistryNames::kFolderKey, "CurrentFile", 3);
     list.LoadFolders(registry.Root());
@@ -54,7 +54,7 @@ TEST_F(NavigationTest, EmptyListReturnsNothingAndKeepsPositions)
 
 TEST_F(NavigationTest, OneFileComesBackEveryTime)
 {
-    CWallpaperList list(kOleTypes);
+    CWallpaperList list(kBuiltInTypes);
     const std::string p = Load(list, {"only.jpg"});
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(list.Next(), p + "only.jpg");
@@ -67,12 +67,12 @@ TEST_F(NavigationTest, OneFileComesBackEveryTime)
 
 TEST_F(NavigationTest, NextAndPreviousWrapAround)
 {
-    CWallpaperList list(kOleTypes);
+    CWallpaperList list(kBuiltInTypes);
     const std::string p = Load(list, {"b.jpg", "a.jpg"});
     EXPECT_EQ(list.Next(), p + "a.jpg");
     EXPECT_EQ(list.Next(), p + "b.jpg");
     EXPECT_EQ(list.Next(), p + "a.jpg");
-    CWallpaperList fresh(kOleTypes);
+    CWallpaperList fresh(kBuiltInTypes);
     Load(fresh, {}, "empty");
     fresh.AddFolder(p.substr(0, p.size() - 1), true);
     EXPECT_EQ(fresh.Previous(), p + "b.jpg");
@@ -82,7 +82,7 @@ TEST_F(NavigationTest, NextAndPreviousWrapAround)
 
 TEST_F(NavigationTest, RandomShowsEveryFileOncePerOrder)
 {
-    CWallpaperList list(kOleTypes);
+    CWallpaperList list(kBuiltInTypes);
     const std::string p = Load(list, {"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg"});
     for (int round = 0; round < 3; ++round) {
         std::set<std::string> seen;
@@ -96,7 +96,7 @@ TEST_F(NavigationTest, RandomShowsEveryFileOncePerOrder)
 
 TEST_F(NavigationTest, NextOrPreviousContinueFromTheRandomPick)
 {
-    CWallpaperList list(kOleTypes);
+    CWallpaperList list(kBuiltInTypes);
     const std::string p = Load(list, {"a.jpg", "b.jpg", "c.jpg", "d.jpg"});
     RandomUntil(list, p + "c.jpg");
     EXPECT_EQ(list.Next(), p + "d.jpg");
@@ -113,7 +113,7 @@ TEST_F(NavigationTest, EqualNamesConvertToTheFirstOfThem)
     const std::string d1 = dir.Folder("D1"), d2 = dir.Folder("D2");
     dir.File("D1\\x.jpg");
     dir.File("D2\\x.jpg");
-    CWallpaperList list(kOleTypes);
+    CWallpaperList list(kBuiltInTypes);
     list.LoadFolders(registry.Root());
     list.AddFolder(d1, false);
     list.AddFolder(d2, true);
@@ -127,13 +127,13 @@ TEST_F(NavigationTest, RandomPickSurvivesARestart)
 {
     std::string p;
     {
-        CWallpaperList list(kOleTypes);
+        CWallpaperList list(kBuiltInTypes);
         p = Load(list, {"a.jpg", "b.jpg", "c.jpg", "d.jpg"});
         RandomUntil(list, p + "c.jpg");
         list.SaveFolders(registry.Root());
     }
     EXPECT_EQ(registry.ReadDword(RegistryNames::kFolderKey, "CurrentFile"), 2u);
-    CWallpaperList restarted(kOleTypes);
+    CWallpaperList restarted(kBuiltInTypes);
     restarted.LoadFolders(registry.Root());
     EXPECT_EQ(restarted.Next(), p + "d.jpg");
 }
@@ -141,12 +141,12 @@ TEST_F(NavigationTest, RandomPickSurvivesARestart)
 TEST_F(NavigationTest, StoredPositionBeyondTheListStillGivesAFile)
 {
     for (int stored : {40, 0x7fffffff, -1000}) {
-        CWallpaperList list(kOleTypes);
+        CWallpaperList list(kBuiltInTypes);
         const std::string p =
             Load(list, {"0.jpg", "1.jpg", "2.jpg"}, ("s" + std::to_string(stored)).c_str());
         list.SaveFolders(registry.Root());
         registry.WriteInt32(RegistryNames::kFolderKey, "CurrentFile", stored);
-        CWallpaperList next(kOleTypes), previous(kOleTypes);
+        CWallpaperList next(kBuiltInTypes), previous(kBuiltInTypes);
         next.LoadFolders(registry.Root());
         previous.LoadFolders(registry.Root());
         EXPECT_EQ(next.Next(), p + "0.jpg") << stored;
@@ -158,7 +158,7 @@ TEST_F(NavigationTest, StoredPositionBeyondTheListStillGivesAFile)
 
 TEST_F(NavigationTest, PositionIsAnIndexNotAName)
 {
-    CWallpaperList list(kOleTypes);
+    CWallpaperList list(kBuiltInTypes);
     const std::string p = Load(list, {"a.jpg", "c.jpg", "d.jpg"});
     list.Next();
     EXPECT_EQ(list.Next(), p + "c.jpg");
@@ -174,7 +174,7 @@ TESSEL_PROBE(ReshuffleTrace)
     for (const char* name : {"a.jpg", "b.jpg", "c.jpg"})
         dir.File(name);
     ScratchRegistry registry;
-    CWallpaperList list(kOleTypes);
+    CWallpaperList list(kBuiltInTypes);
     list.LoadFolders(registry.Root());
     OutputDebugStringA("--\n");
     list.AddFolder(dir.Path(), true);
@@ -202,7 +202,7 @@ TEST_F(NavigationTest, EachNewRandomOrderIsTracedOneNamePerLine)
 TEST_F(NavigationTest, WalksForSeveralMonitorsGiveAPathEach)
 {
     using Paths = std::vector<std::string>;
-    CWallpaperList list(kOleTypes);
+    CWallpaperList list(kBuiltInTypes);
     const std::string p = Load(list, {"a.jpg", "b.jpg", "c.jpg"});
     EXPECT_EQ(list.Next(2), (Paths{p + "a.jpg", p + "b.jpg"}));
     EXPECT_EQ(list.Previous(2), (Paths{p + "b.jpg", p + "c.jpg"}));
@@ -223,7 +223,7 @@ TEST_F(NavigationTest, WalksForSeveralMonitorsGiveAPathEach)
 TEST_F(NavigationTest, WalksPassOverExcludedFiles)
 {
     using Paths = std::vector<std::string>;
-    CWallpaperList list(kOleTypes);
+    CWallpaperList list(kBuiltInTypes);
     const std::string p = Load(list, {"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg"});
     list.Exclude(p + "b.jpg");
     list.Exclude(p + "d.jpg");
@@ -237,7 +237,7 @@ TEST_F(NavigationTest, WalksPassOverExcludedFiles)
               (std::set<std::string>{p + "a.jpg", p + "c.jpg", p + "e.jpg"}));
     list.SaveFolders(registry.Root());
 
-    CWallpaperList restarted(kOleTypes);
+    CWallpaperList restarted(kBuiltInTypes);
     restarted.LoadFolders(registry.Root());
     EXPECT_TRUE(restarted.IsExcluded(p + "d.jpg"));
     restarted.Include(p + "d.jpg");
@@ -245,7 +245,7 @@ TEST_F(NavigationTest, WalksPassOverExcludedFiles)
     restarted.Refresh();
     EXPECT_FALSE(restarted.IsExcluded(p + "b.jpg")) << "gone, so forgotten";
     EXPECT_EQ(restarted.Next(4), (Paths{p + "a.jpg", p + "c.jpg", p + "d.jpg", p + "e.jpg"}));
-    CWallpaperList again(kOleTypes);
+    CWallpaperList again(kBuiltInTypes);
     again.LoadFolders(registry.Root());
     EXPECT_FALSE(again.IsExcluded(p + "b.jpg") || again.IsExcluded(p + "d.jpg"));
 }
@@ -257,14 +257,14 @@ TEST_F(NavigationTest, TheRandomRoundGoesOnAcrossRunsAndSetsBackWhatShowedWhenTh
 {
     std::string p;
     const auto oneRun = [&](auto&& walk) {
-        CWallpaperList list(kOleTypes);
+        CWallpaperList list(kBuiltInTypes);
         list.LoadFolders(registry.Root());
         const std::string shown = walk(list);
         list.SaveFolders(registry.Root());
         return shown;
     };
     {
-        CWallpaperList first(kOleTypes);
+        CWallpaperList first(kBuiltInTypes);
         p = Load(first, {"a.jpg", "b.jpg", "c.jpg", "d.jpg"});
         first.SaveFolders(registry.Root());
     }

@@ -1,5 +1,5 @@
 #include "tests/support/TempDir.h"
-#include "tests/wallpaper/OleTypes.h"
+#include "tests/wallpaper/BuiltInTypes.h"
 #include "wallpaper/WallpaperFolder.h"
 #include "win32/Directory.h"
 
@@ -40,21 +40,21 @@ TEST(WallpaperFolder, ScanKeepsOnlyImagesDirectlyInTheFolderInNameOrder)
     EXPECT_EQ(std::count_if(listed.begin(), listed.end(),
                             [](const DirectoryEntry& e) { return e.name[0] == '.'; }), 0);
 
-    const CWallpaperFolder folder(dir.Path(), kOleTypes);
+    const CWallpaperFolder folder(dir.Path(), kBuiltInTypes);
     EXPECT_EQ(Names(folder), (std::vector<std::string>{"SUNSET.JPG", "a.gif", "b.jpg",
-                                                       "photos.jpg"}));
+                                                       "photo.jpeg", "photos.jpg"}));
 }
 
 TEST(WallpaperFolder, MissingFolderIsEmptyAndTrailingBackslashIsKept)
 {
     TempDir dir;
-    EXPECT_TRUE(Names(CWallpaperFolder(dir / "missing", kOleTypes)).empty());
+    EXPECT_TRUE(Names(CWallpaperFolder(dir / "missing", kBuiltInTypes)).empty());
     std::vector<DirectoryEntry> listed = {{"stale", "", {}}};
     ListDirectory(listed, dir / "missing");
     EXPECT_TRUE(listed.empty());
 
     dir.File("a.jpg");
-    const CWallpaperFolder root(dir.Path() + "\\", kOleTypes);
+    const CWallpaperFolder root(dir.Path() + "\\", kBuiltInTypes);
     std::vector<const CWallpaperFile*> files;
     root.AppendFiles(files);
     ASSERT_EQ(files.size(), 1u);
@@ -66,7 +66,7 @@ TEST(WallpaperFolder, CopyPointsItsFilesAtTheCopy)
 {
     TempDir dir;
     dir.File("a.jpg");
-    auto original = std::make_unique<CWallpaperFolder>(dir.Path(), kOleTypes);
+    auto original = std::make_unique<CWallpaperFolder>(dir.Path(), kBuiltInTypes);
     const CWallpaperFolder copy(*original);
     original.reset();
     RemoveTree(dir.Path());  // the copy must not need the disk

@@ -1,7 +1,7 @@
 #include "settings/RegistryNames.h"
 #include "tests/support/ScratchRegistry.h"
 #include "tests/support/TempDir.h"
-#include "tests/wallpaper/OleTypes.h"
+#include "tests/wallpaper/BuiltInTypes.h"
 #include "wallpaper/WallpaperList.h"
 #include "win32/Directory.h"
 
@@ -39,7 +39,7 @@ TEST_F(WallpaperListTest, FilesOfSeveralFoldersInterleaveByName)
     dir.File("D2\\a.jpg");
     dir.File("D2\\c.jpg");
     dir.File("D2\\\x82\xa0.jpg");
-    CWallpaperList list(kOleTypes);
+    CWallpaperList list(kBuiltInTypes);
     list.LoadFolders(registry.Root());
     EXPECT_TRUE(list.AddFolder(d1, true));
     EXPECT_TRUE(list.AddFolder(d2, true));
@@ -52,7 +52,7 @@ TEST_F(WallpaperListTest, FoldersAreTheSameOnlyWhenByteEqual)
 {
     const std::string pics = dir.Folder("pics");
     dir.File("pics\\a.jpg");
-    CWallpaperList list(kOleTypes);
+    CWallpaperList list(kBuiltInTypes);
     list.LoadFolders(registry.Root());
     EXPECT_TRUE(list.AddFolder(pics, true));
     EXPECT_FALSE(list.AddFolder(pics, true));
@@ -72,7 +72,7 @@ TEST_F(WallpaperListTest, RemoveAndRefreshResetThePositions)
     const std::string a = dir.Folder("A"), b = dir.Folder("B");
     dir.File("A\\1.jpg");
     dir.File("B\\2.jpg");
-    CWallpaperList list(kOleTypes);
+    CWallpaperList list(kBuiltInTypes);
     list.LoadFolders(registry.Root());
     list.AddFolder(a, false);
     list.AddFolder(b, true);
@@ -96,7 +96,7 @@ TEST_F(WallpaperListTest, RemoveAndRefreshResetThePositions)
 
 TEST_F(WallpaperListTest, TmpAndEscapePathsAreValidated)
 {
-    CWallpaperList list(kOleTypes);
+    CWallpaperList list(kBuiltInTypes);
     list.SetTmpPath(dir.Path() + "\\");
     EXPECT_EQ(list.GetTmpPath(), dir.Path());
     list.SetTmpPath(dir / "missing");
@@ -123,7 +123,7 @@ TEST_F(WallpaperListTest, TmpAndEscapePathsAreValidated)
 
 TEST_F(WallpaperListTest, FirstLoadWritesDefaults)
 {
-    CWallpaperList list(kOleTypes);
+    CWallpaperList list(kBuiltInTypes);
     list.LoadFolders(registry.Root());
     EXPECT_EQ(registry.ReadString(kFolder, "TmpPath"), GetModuleDirectory());
     EXPECT_EQ(registry.ReadString(kFolder, "EscPath"), "");
@@ -140,7 +140,7 @@ TEST_F(WallpaperListTest, SaveReplacesALongerListAndLoadRestoresIt)
     for (const char* name : {"f0", "f1", "f2", "f3", "f4"})
         paths.push_back(dir.Folder(name));
     {
-        CWallpaperList five(kOleTypes);
+        CWallpaperList five(kBuiltInTypes);
         five.LoadFolders(registry.Root());
         for (const std::string& path : paths)
             five.AddFolder(path, true);
@@ -155,7 +155,7 @@ TEST_F(WallpaperListTest, SaveReplacesALongerListAndLoadRestoresIt)
     EXPECT_FALSE(registry.ValueInfo(kFolders, "3", type, size));
     EXPECT_FALSE(registry.ValueInfo(kFolders, "4", type, size));
 
-    CWallpaperList loaded(kOleTypes);
+    CWallpaperList loaded(kBuiltInTypes);
     loaded.LoadFolders(registry.Root());
     std::vector<std::string> folders;
     loaded.GetFolders(folders);
@@ -166,12 +166,12 @@ TEST_F(WallpaperListTest, SaveReplacesALongerListAndLoadRestoresIt)
 TEST_F(WallpaperListTest, LoadSkipsMissingEntriesAndStoredDuplicates)
 {
     const std::string a = dir.Folder("a"), b = dir.Folder("b");
-    CWallpaperList(kOleTypes).LoadFolders(registry.Root());
+    CWallpaperList(kBuiltInTypes).LoadFolders(registry.Root());
     registry.WriteInt32(kFolder, "NumFolder", 3);
     registry.WriteString(kFolders, "1", a);
     registry.WriteString(kFolders, "2", a);
     registry.WriteString(kFolders, "3", b);  // beyond NumFolder
-    CWallpaperList list(kOleTypes);
+    CWallpaperList list(kBuiltInTypes);
     list.LoadFolders(registry.Root());
     std::vector<std::string> folders;
     list.GetFolders(folders);
@@ -182,7 +182,7 @@ TEST_F(WallpaperListTest, HostileStoredValuesLoadAsDefaults)
 {
     const std::string a = dir.Folder("a");
     dir.File("a\\x.jpg");
-    CWallpaperList(kOleTypes).LoadFolders(registry.Root());
+    CWallpaperList(kBuiltInTypes).LoadFolders(registry.Root());
     registry.WriteRaw(kFolder, "TmpPath", REG_BINARY, "C:\\", 4);
     registry.WriteString(kFolder, "EscPath", std::string(300, 'e'));
     registry.WriteRaw(kFolder, "CurrentFile", REG_BINARY, "\x05\x00", 2);
@@ -191,7 +191,7 @@ TEST_F(WallpaperListTest, HostileStoredValuesLoadAsDefaults)
     registry.WriteString(kFolders, "1", std::string(261, 'f'));
     registry.WriteRaw(kFolders, "2", REG_BINARY, "C:\\", 4);
 
-    CWallpaperList list(kOleTypes);
+    CWallpaperList list(kBuiltInTypes);
     list.LoadFolders(registry.Root());
     EXPECT_EQ(list.GetTmpPath(), GetModuleDirectory());
     EXPECT_EQ(list.GetEscPath(), "");
@@ -202,7 +202,7 @@ TEST_F(WallpaperListTest, HostileStoredValuesLoadAsDefaults)
     EXPECT_EQ(list.Next(), a + "\\x.jpg");
 
     registry.WriteInt32(kFolder, "NumFolder", -3);
-    CWallpaperList negative(kOleTypes);
+    CWallpaperList negative(kBuiltInTypes);
     negative.LoadFolders(registry.Root());
     negative.GetFolders(folders);
     EXPECT_TRUE(folders.empty());
@@ -210,10 +210,10 @@ TEST_F(WallpaperListTest, HostileStoredValuesLoadAsDefaults)
 
 TEST_F(WallpaperListTest, StoredPathsAreTakenAsStored)
 {
-    CWallpaperList(kOleTypes).LoadFolders(registry.Root());
+    CWallpaperList(kBuiltInTypes).LoadFolders(registry.Root());
     registry.WriteString(kFolder, "TmpPath", "Q:\\nowhere\\");
     registry.WriteString(kFolder, "EscPath", "Q:\\gone.txt");
-    CWallpaperList list(kOleTypes);
+    CWallpaperList list(kBuiltInTypes);
     list.LoadFolders(registry.Root());
     EXPECT_EQ(list.GetTmpPath(), "Q:\\nowhere\\");
     EXPECT_EQ(list.GetEscPath(), "Q:\\gone.txt");

@@ -12,7 +12,7 @@ int main(int argc, char** argv)
 {
     if (argc < 2) {
         std::fprintf(stderr, "usage: tessel_bench "
-                             "folders|change|canvas|memory|fit|jpeg|idle|prepare ...\n");
+                             "folders|change|canvas|memory|fit|preview|quality|jpeg|idle|prepare ...\n");
         return 2;
     }
     const std::string mode = argv[1];
@@ -28,7 +28,11 @@ int main(int argc, char** argv)
             return RunMemoryBench(rest);
         if (mode == "fit" && rest.size() == 4)
             return RunFitBench(rest);
-        if (mode == "jpeg" && rest.size() == 3)
+        if (mode == "preview" && rest.size() == 2)
+            return RunPreviewBench(std::atoi(rest[0].c_str()), rest);
+        if (mode == "quality" && rest.size() == 4)
+            return RunQualityBench(rest);
+        if (mode == "jpeg" && (rest.size() == 3 || rest.size() == 4))
             return RunJpegWriter(rest);
         if (mode == "idle" && rest.size() == 1)
             return RunIdleBench(rest);

@@ -2,7 +2,6 @@
 
 #include "win32/GdiGuards.h"
 #include "imaging/ImageLoader.h"
-#include "imaging/OleWallpaperMaker.h"
 #include "tests/support/TestJpeg.h"
 #include "tools/benchmarks/BenchClock.h"
 #include "win32/UniqueHandle.h"
@@ -71,47 +70,15 @@ private:
 
 }  // namespace
 
-// change RUNS PICTURE WIDTH HEIGHT OUT (RUNS is arguments[0]): the steps of a fitted change
-// on a fresh picture each run (decoding, drawing into the 24-bit copy, fitting, writing),
-// then whole loader changes, fitted and at the picture's own size.
+// change RUNS PICTURE WIDTH HEIGHT OUT (RUNS is arguments[0]): loading the picture alone
+// (for the picture service the whole decode, for JPEG the header), then whole loader changes,
+// fitted and at the picture's own size, on a fresh picture each run.
 int RunChangeBench(int runs, const std::vector<std::string>& arguments)
 {
     const RECT desktop = Desktop(arguments);
     const std::string& picture = arguments[1];
     const std::string& out = arguments[4];
-    std::vector<double> decode, draw, fit, save;
-    for (int i = 0; i < runs; ++i) {
-        double start = NowMs();
-        const COleWallpaperMaker maker(picture);
-        decode.push_back(NowMs() - start);
-
-        start = NowMs();
-        BITMAPINFO info;
-        void* bits = nullptr;
-        const UniqueGdiObject copy =
-            CWallpaperMaker::CreateDib24(info, bits, maker.Width(), maker.Height());
-        {
-            const UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
-            const SelectedObject selected(dc.get(), copy.get());
-            maker.Render(dc.get(), 0, 0, maker.Width(), maker.Height());
-            GdiFlush();
-        }
-        draw.push_back(NowMs() - start);
-
-        start = NowMs();
-        BITMAPINFO fittedInfo;
-        void* fittedBits = nullptr;
-        const UniqueGdiObject fitted = maker.FitToDesktop(fittedInfo, fittedBits, bits, desktop);
-        fit.push_back(NowMs() - start);
-
-        start = NowMs();
-        CWallpaperMaker::SaveBitmapFile(out, fittedInfo, fittedBits);
-        save.push_back(NowMs() - start);
-    }
-    Report("decode_ms", Median(decode));
-    Report("draw_ms", Median(draw));
-    Report("fit_ms", Median(fit));
-    Report("save_ms", Median(save));
+    Report("load_ms", MedianMs(runs, [&] { CImageLoader(nullptr).Load(picture); }));
     Report("loader_fitted_ms", MedianMs(runs, [&] {
                CImageLoader(nullptr).MakeFittedWallpaper(picture, out, desktop, false);
            }));
@@ -121,22 +88,17 @@ int RunChangeBench(int runs, const std::vector<std::string>& arguments)
 }
 
 // memory WARMUP PICTURE WIDTH HEIGHT OUT: the private bytes before a fitted change (after a
-// warm-up change of a small picture has loaded the decoder libraries), their peak during
-// decoding and during fitting and writing, and what is left after a first and a second change.
+// warm-up change of a small picture has loaded the decoder libraries), their peak during a
+// whole change, and what is left after a first and a second change.
 int RunMemoryBench(const std::vector<std::string>& arguments)
 {
     const RECT desktop = Desktop(arguments);
     CImageLoader(nullptr).MakeFittedWallpaper(arguments[0], arguments[4], desktop, false);
     Report("private_before", static_cast<double>(Counters().PagefileUsage));
     Report("working_set_before", static_cast<double>(Counters().WorkingSetSize));
-    {
-        PeakSampler decoding;
-        const COleWallpaperMaker maker(arguments[1]);
-        Report("peak_decode", decoding.Stop());
-        PeakSampler writing;
-        maker.WriteFittedBitmap(arguments[4], desktop, false);
-        Report("peak_fit_write", writing.Stop());
-    }
+    PeakSampler first;
+    CImageLoader(nullptr).MakeFittedWallpaper(arguments[1], arguments[4], desktop, false);
+    Report("peak_change", first.Stop());
     Report("private_after", static_cast<double>(Counters().PagefileUsage));
     PeakSampler again;
     CImageLoader(nullptr).MakeFittedWallpaper(arguments[1], arguments[4], desktop, false);
@@ -146,12 +108,29 @@ int RunMemoryBench(const std::vector<std::string>& arguments)
     return 0;
 }
 
-// jpeg WIDTH HEIGHT OUT: a mid-grey colour JPEG of that size (at most 65535 a side).
+// preview RUNS PICTURE: what a selection in the file list does, the preview drawn into the
+// dialog's 180 x 135 box bitmap and copied to the screen.
+int RunPreviewBench(int runs, const std::vector<std::string>& arguments)
+{
+    const WindowDc screen(nullptr);
+    const UniqueGdiObject box(CreateCompatibleBitmap(screen.get(), 180, 135));
+    const BitmapDc memory(screen.get(), box.get());
+    Report("preview_ms", MedianMs(runs, [&] {
+               CImageLoader(nullptr).DrawPreview(arguments[1], memory.get(), RECT{0, 0, 180, 135});
+               BitBlt(screen.get(), 0, 0, 180, 135, memory.get(), 0, 0, SRCCOPY);
+               GdiFlush();
+           }));
+    return 0;
+}
+
+// jpeg WIDTH HEIGHT OUT [progressive]: a mid-grey colour JPEG of that size (at most 65535 a
+// side), baseline or progressive.
 int RunJpegWriter(const std::vector<std::string>& arguments)
 {
     const std::string jpeg =
         MidGreyJpeg(static_cast<std::uint16_t>(std::atoi(arguments[0].c_str())),
-                    static_cast<std::uint16_t>(std::atoi(arguments[1].c_str())), JpegKind::Colour);
+                    static_cast<std::uint16_t>(std::atoi(arguments[1].c_str())), JpegKind::Colour,
+                    arguments.size() > 3 && arguments[3] == "progressive");
     const UniqueFile file(CreateFileA(arguments[2].c_str(), GENERIC_WRITE, 0, nullptr,
                                       CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD written = 0;
