@@ -59,12 +59,22 @@ endif()
 message(STATUS "libjpeg-turbo ${version}: ${origin}, built for ${CMAKE_SYSTEM_PROCESSOR}")
 
 include(ExternalProject)
+# The library configures in a folder of its own: a toolchain named relative to this build
+# (as the Makefile names it) is found there only by its full path.
+set(toolchain ${CMAKE_TOOLCHAIN_FILE})
+if(toolchain AND NOT IS_ABSOLUTE ${toolchain})
+  if(EXISTS ${CMAKE_BINARY_DIR}/${toolchain})
+    set(toolchain ${CMAKE_BINARY_DIR}/${toolchain})
+  else()
+    set(toolchain ${PROJECT_SOURCE_DIR}/${toolchain})
+  endif()
+endif()
 set(binary ${CMAKE_BINARY_DIR}/libjpeg-turbo)
 set(library ${binary}/libjpeg.a)
 ExternalProject_Add(libjpeg_turbo
   SOURCE_DIR ${TESSEL_JPEG_SOURCE}
   BINARY_DIR ${binary}
-  CMAKE_ARGS -Wno-dev -DCMAKE_TOOLCHAIN_FILE=${CMAKE_TOOLCHAIN_FILE} -DCMAKE_C_COMPILER=${CMAKE_C_COMPILER}
+  CMAKE_ARGS -Wno-dev -DCMAKE_TOOLCHAIN_FILE=${toolchain} -DCMAKE_C_COMPILER=${CMAKE_C_COMPILER}
              -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=${binary}/unused
              -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_TURBOJPEG=OFF -DREQUIRE_SIMD=ON
   BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target jpeg-static
