@@ -30,19 +30,18 @@ if(WIN32)
   # About 2 minutes on an idle 2-core machine; more when the machine is shared.
   set_tests_properties(e2e_soak_tests PROPERTIES TIMEOUT 900)
 endif()
-# Needs two monitors: tools/wine-monitor-tests runs it in a display that has them.
-if(WIN32)
-  tessel_test(monitor_tests e2e/TesselRun.cpp e2e/StoredValues.cpp e2e/MonitorTest.cpp
+# Tests that need a display of their own: the script that makes it runs them by their label.
+function(tessel_display_test name source label)
+  tessel_test(${name} e2e/TesselRun.cpp e2e/StoredValues.cpp ${source}
     imaging/ImagingTestUtil.cpp)
-  add_dependencies(monitor_tests Tessel)
-  set_tests_properties(monitor_tests PROPERTIES LABELS monitors)
-endif()
-# Needs the display modes of tools/wine-display-tests, which runs it (label display).
+  add_dependencies(${name} Tessel)
+  set_tests_properties(${name} PROPERTIES LABELS ${label})
+endfunction()
 if(WIN32)
-  tessel_test(display_tests e2e/TesselRun.cpp e2e/StoredValues.cpp e2e/DisplayChangeTest.cpp
-    imaging/ImagingTestUtil.cpp)
-  add_dependencies(display_tests Tessel)
-  set_tests_properties(display_tests PROPERTIES LABELS display)
+  # Two monitors: tools/wine-monitor-tests.
+  tessel_display_test(monitor_tests e2e/MonitorTest.cpp monitors)
+  # Modes to switch to: tools/wine-display-tests.
+  tessel_display_test(display_tests e2e/DisplayChangeTest.cpp display)
 endif()
 # Needs 64-bit Windows: the 32-bit build's runs in Wine's 64-bit prefix (label wow64, see
 # tools/wine-tests); the 64-bit build's, where 32-bit code does not run, with the others.
