@@ -5,6 +5,7 @@
 #include "win32/WholeFile.h"
 
 #include <climits>
+#include <utility>
 
 namespace {
 
@@ -97,13 +98,8 @@ CWallpaperMaker::StoredPixels COleWallpaperMaker::Pixels24(std::int64_t, std::in
 {
     BITMAPINFO info;
     void* drawn = nullptr;
-    StoredPixels pixels;
-    pixels.owner = DrawToDib24(info, drawn);
-    pixels.bits = static_cast<const std::uint8_t*>(drawn);
-    pixels.width = Width();
-    pixels.height = Height();
-    pixels.stride = static_cast<std::ptrdiff_t>(CanvasStride(Width()));
-    return pixels;
+    UniqueGdiObject bitmap = DrawToDib24(info, drawn);
+    return WholePixels(std::move(bitmap), drawn);
 }
 
 void COleWallpaperMaker::Render(HDC hdc, int x, int y, int cx, int cy) const

@@ -4,6 +4,7 @@
 #include "win32/GdiGuards.h"
 
 #include <exception>
+#include <utility>
 
 namespace {
 
@@ -61,26 +62,19 @@ void CSpiWallpaperMaker::WriteStoredBitmap(const std::string& outPath) const
 
 CWallpaperMaker::StoredPixels CSpiWallpaperMaker::Pixels24(std::int64_t, std::int64_t) const
 {
-    StoredPixels pixels;
-    pixels.width = Width();
-    pixels.height = Height();
-    pixels.stride = static_cast<std::ptrdiff_t>(CanvasStride(Width()));
-    if (Info().bmiHeader.biBitCount > 8) {
-        pixels.bits = static_cast<const std::uint8_t*>(Pixels());
-        return pixels;
-    }
+    if (Info().bmiHeader.biBitCount > 8)
+        return WholePixels(UniqueGdiObject(), Pixels());
     // Palette pictures become a 24-bit copy drawn by GDI.
     BITMAPINFO copyInfo;
     void* copyBits = nullptr;
-    pixels.owner = CreateDib24(copyInfo, copyBits, Width(), Height());
+    UniqueGdiObject copy = CreateDib24(copyInfo, copyBits, Width(), Height());
     {
-        const BitmapDc dc(nullptr, pixels.owner.get());
+        const BitmapDc dc(nullptr, copy.get());
         SetDIBitsToDevice(dc.get(), 0, 0, Width(), Height(), 0, 0, 0, Height(), Pixels(),
                           &Info(), DIB_RGB_COLORS);
         GdiFlush();
     }
-    pixels.bits = static_cast<const std::uint8_t*>(copyBits);
-    return pixels;
+    return WholePixels(std::move(copy), copyBits);
 }
 
 void CSpiWallpaperMaker::Render(HDC hdc, int x, int y, int cx, int cy) const

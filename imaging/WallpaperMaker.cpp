@@ -5,14 +5,14 @@
 #include "imaging/DesktopFit.h"
 #include "imaging/PreviewBackground.h"
 #include "imaging/PreviewLayout.h"
-#include "portable/DibLayout.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <new>
-#include <stdexcept>
 #include <optional>
+#include <stdexcept>
+#include <utility>
 
 CWallpaperMaker::~CWallpaperMaker() = default;
 
@@ -197,12 +197,19 @@ UniqueGdiObject CWallpaperMaker::FitToDesktop(BITMAPINFO& outInfo, void*& outBit
     SourceBytes();
     const FittedSize size = ShownSize(std::int64_t{desktop.right} - desktop.left,
                                       std::int64_t{desktop.bottom} - desktop.top, PictureFit::Fit);
-    StoredPixels source;
-    source.bits = static_cast<const std::uint8_t*>(srcBits);
-    source.width = width_;
-    source.height = height_;
-    source.stride = static_cast<std::ptrdiff_t>(DibStride(static_cast<std::uint64_t>(width_), 24));
-    return ScaleInto(outInfo, outBits, source, size);
+    return ScaleInto(outInfo, outBits, WholePixels(UniqueGdiObject(), srcBits), size);
+}
+
+CWallpaperMaker::StoredPixels CWallpaperMaker::WholePixels(UniqueGdiObject owner,
+                                                           const void* bits) const
+{
+    StoredPixels pixels;
+    pixels.owner = std::move(owner);
+    pixels.bits = static_cast<const std::uint8_t*>(bits);
+    pixels.width = width_;
+    pixels.height = height_;
+    pixels.stride = static_cast<std::ptrdiff_t>(CanvasStride(width_));
+    return pixels;
 }
 
 UniqueGdiObject CWallpaperMaker::ScaleInto(BITMAPINFO& info, void*& bits,

@@ -74,6 +74,9 @@ protected:
         std::ptrdiff_t stride = 0;
     };
 
+    // The whole stored picture in bottom-up 24-bit rows at bits, kept alive by owner.
+    StoredPixels WholePixels(UniqueGdiObject owner, const void* bits) const;
+
     // Writes the picture at its own size, as stored, in the decoder's own bit depth.
     virtual void WriteStoredBitmap(const std::string& outPath) const = 0;
     // The picture as stored, whole. A decoder that can decode smaller may give fewer pixels,
